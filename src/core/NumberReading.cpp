@@ -1,0 +1,79 @@
+#include "NumberReading.h"
+
+#include "RuntimeError.h"
+
+#include <cmath>
+#include <string>
+
+namespace ladrix {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+} // namespace
+
+double readNumber(QStringView text)
+{
+    std::string number;
+    bool seenDigit = false;
+    bool seenPoint = false;
+    bool inExponent = false;
+    bool exponentHasDigit = false;
+    std::size_t mantissaEnd = 0;
+    for (QChar c : text) {
+        if (isBlank(c))
+            continue;
+        if (number.empty() && (c == u'+' || c == u'-')) {
+            number += char(c.unicode());
+        } else if (isDigit(c)) {
+            number += char(c.unicode());
+            if (inExponent)
+                exponentHasDigit = true;
+            else
+                seenDigit = true;
+        } else if (c == u'.' && !seenPoint && !inExponent) {
+            number += '.';
+            seenPoint = true;
+        } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && !inExponent &&
+                   seenDigit) {
+            mantissaEnd = number.size();
+            number += 'e';
+            inExponent = true;
+        } else if (inExponent && (c == u'+' || c == u'-') && number.back() == 'e') {
+            number += char(c.unicode());
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit)
+        return 0.0;
+    if (inExponent && !exponentHasDigit)
+        number.resize(mantissaEnd);
+    // strtod saturates huge exponents to infinity, which the 16-bit conversion rejects.
+    return std::strtod(number.c_str(), nullptr);
+}
+
+qint16 toInteger16(double value, QStringView source)
+{
+    const double rounded = std::nearbyint(value); // default rounding mode: half to even
+    if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
+        throw RuntimeError(RuntimeError::Overflow,
+                           QStringLiteral("溢出: %1").arg(source.toString()));
+    return static_cast<qint16>(rounded);
+}
+
+qint16 readInteger16(QStringView text)
+{
+    return toInteger16(readNumber(text), text);
+}
+
+} // namespace ladrix

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace ladrix {
+
+// A fault inside a command, reported to the user as "错误 N" with its description.
+// The numbers are the classic run-time error numbers the messages have always used.
+class RuntimeError : public std::runtime_error {
+public:
+    enum Number {
+        Overflow = 6,
+        SubscriptOutOfRange = 9,
+        FileNotFound = 53,
+        InputPastEndOfFile = 62,
+        PathFileAccess = 75,
+    };
+
+    RuntimeError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), m_number(number),
+          m_description(description)
+    {
+    }
+
+    int number() const { return m_number; }
+    QString description() const { return m_description; }
+    // Title of the message box that reports this fault: "错误 6".
+    QString title() const { return QStringLiteral("错误 %1").arg(m_number); }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+} // namespace ladrix
