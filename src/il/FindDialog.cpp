@@ -1,0 +1,106 @@
+#include "FindDialog.h"
+
+#include "FindReport.h"
+#include "IlTexts.h"
+#include "core/Project.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ladrix {
+
+FindDialog::FindDialog(Project& project, InstrEditor& editor, QWidget* parent)
+    : QDialog(parent), m_project(project)
+{
+    using namespace iltexts;
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(kFindTitle);
+    setModal(true);
+
+    auto* frame = new QGroupBox(kFindFrame, this);
+    m_grid = new QGridLayout(frame);
+    std::tie(m_chkStep, m_txtStep) = addField("ChkStep", "txtStep", kStep, 0, 0);
+    std::tie(m_chkIns, m_txtIns) = addField("ChkIns", "txtIns", kIns, 1, 0);
+    std::tie(m_chkRIns, m_txtRIns) = addField("chkRIns", "txtRIns", kReplaceWith, 1, 2);
+    std::tie(m_chkData, m_txtData) = addField("ChkData", "txtData", kData, 2, 0);
+    std::tie(m_chkRData, m_txtRData) = addField("chkRData", "txtRdata", kReplaceWith, 2, 2);
+    std::tie(m_chkRem, m_txtRem) = addField("ChkRem", "txtRem", kRem, 3, 0);
+    m_chkCase = new QCheckBox(kCase, frame);
+    m_chkCase->setObjectName(QStringLiteral("ChkCase"));
+    m_grid->addWidget(m_chkCase, 4, 1);
+
+    m_cmdFind = new QPushButton(kOk, this);
+    m_cmdFind->setObjectName(QStringLiteral("cmdFind"));
+    auto* cancel = new QPushButton(kCancel, this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    // Enter is bound to cmdFind in the six text boxes only, never twice through the dialog.
+    for (QPushButton* b : {m_cmdFind, cancel})
+        b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdFind);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    m_report = new FindReport(project, editor, this);
+    connect(m_cmdFind, &QPushButton::clicked, this, &FindDialog::find);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::pair<QCheckBox*, QLineEdit*> FindDialog::addField(const char* check, const char* edit,
+                                                       const QString& caption, int row, int column)
+{
+    QWidget* frame = m_grid->parentWidget();
+    auto* box = new QCheckBox(caption, frame);
+    box->setObjectName(QLatin1String(check));
+    auto* text = new QLineEdit(frame);
+    text->setObjectName(QLatin1String(edit));
+    connect(text, &QLineEdit::returnPressed, this, [this] { m_cmdFind->click(); });
+    m_grid->addWidget(box, row, column);
+    m_grid->addWidget(text, row, column + 1);
+    return {box, text};
+}
+
+FindCriteria FindDialog::criteria() const
+{
+    FindCriteria c;
+    c.stepOn = m_chkStep->isChecked();
+    c.step = m_txtStep->text();
+    c.insOn = m_chkIns->isChecked();
+    c.ins = m_txtIns->text();
+    c.dataOn = m_chkData->isChecked();
+    c.data = m_txtData->text();
+    c.remOn = m_chkRem->isChecked();
+    c.rem = m_txtRem->text();
+    c.matchCase = m_chkCase->isChecked();
+    return c;
+}
+
+Replacement FindDialog::replacement() const
+{
+    return makeReplacement(m_chkRIns->isChecked(), m_txtRIns->text(), m_chkRData->isChecked(),
+                           m_txtRData->text());
+}
+
+void FindDialog::setMessageSink(MessageSink sink)
+{
+    m_report->setMessageSink(std::move(sink));
+}
+
+void FindDialog::find()
+{
+    m_report->setResults(findSteps(m_project.program(), criteria()), replacement());
+    accept();
+    m_report->show();
+    m_report->raise();
+}
+
+} // namespace ladrix

@@ -1,0 +1,377 @@
+#include "InstrEditor.h"
+
+#include "IlTexts.h"
+#include "RowText.h"
+#include "core/LineParser.h"
+#include "core/Project.h"
+#include "core/StepEditing.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+
+namespace ladrix {
+
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kMinRowHeight = 16;
+
+// Focus that leaves for a popup or another application is no decision to leave the row.
+bool leavesRow(Qt::FocusReason reason)
+{
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+QPalette rowPalette(const QPalette& base, QPalette::ColorRole back, QPalette::ColorRole fore)
+{
+    QPalette p = base;
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window})
+        p.setColor(role, base.color(back));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+        p.setColor(role, base.color(fore));
+    return p;
+}
+
+} // namespace
+
+InstrEditor::InstrEditor(Project& project, QWidget* parent)
+    : QWidget(parent), m_project(project), m_sink(messageBoxSink())
+{
+    setObjectName(QStringLiteral("frmInstr"));
+    setWindowTitle(iltexts::kEditorTitle);
+    setFont(rowFont());
+    const QPalette base = palette();
+    m_plainEdit = rowPalette(base, QPalette::Window, QPalette::WindowText);
+    m_plainLabel = m_plainEdit;
+    m_highEdit = rowPalette(base, QPalette::Highlight, QPalette::HighlightedText);
+    m_highLabel = m_highEdit;
+
+    m_vsc = new QScrollBar(Qt::Vertical, this);
+    m_vsc->setObjectName(QStringLiteral("Vsc"));
+    m_vsc->setSingleStep(1);
+    m_vsc->setPageStep(kRows);
+    createRows();
+    syncScrollRange();
+    resize(normalWindowSize());
+
+    connect(m_vsc, &QScrollBar::valueChanged, this, [this] {
+        followFocusedRow();
+        vscChange();
+    });
+    connect(&m_project, &Project::stepsChanged, this, &InstrEditor::vscChange);
+    connect(&m_project, &Project::stateChanged, this, &InstrEditor::refreshState);
+    vscChange();
+}
+
+QFont InstrEditor::rowFont()
+{
+    static const QFont font = [] {
+        const QStringList families = QFontDatabase::families();
+        QFont f;
+        if (families.contains(QStringLiteral("宋体")))
+            f = QFont(QStringLiteral("宋体"));
+        else if (families.contains(QStringLiteral("SimSun")))
+            f = QFont(QStringLiteral("SimSun"));
+        else if (families.contains(QStringLiteral("WenQuanYi Micro Hei Mono")))
+            f = QFont(QStringLiteral("WenQuanYi Micro Hei Mono"));
+        else
+            f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPointSizeF(10.5);
+        return f;
+    }();
+    return font;
+}
+
+void InstrEditor::createRows()
+{
+    for (int r = 0; r < kRows; ++r) {
+        Row& row = m_rows[r];
+        row.text = new QLineEdit(this);
+        row.text->setObjectName(QStringLiteral("txtIns_%1").arg(r));
+        row.text->setFrame(false);
+        row.text->setPalette(m_plainEdit);
+        row.text->installEventFilter(this);
+        row.step = new QLabel(QString::number(r), this);
+        row.step->setObjectName(QStringLiteral("labStep_%1").arg(r));
+        row.mark = new QLabel(this);
+        row.mark->setObjectName(QStringLiteral("labE_%1").arg(r));
+        row.mark->setAlignment(Qt::AlignCenter);
+        for (QLabel* label : {row.step, row.mark}) {
+            label->setAutoFillBackground(true);
+            label->setPalette(m_plainLabel);
+            label->installEventFilter(this);
+        }
+    }
+}
+
+void InstrEditor::layoutRows()
+{
+    const QFontMetrics fm(font());
+    const int rowHeight =
+        std::clamp(height() / kRows, std::max(kMinRowHeight, fm.height()), kRowHeight);
+    const int stepWidth = fm.horizontalAdvance(QStringLiteral("0000")) + 8;
+    const int markWidth = fm.horizontalAdvance(iltexts::kBlockMark) + 8;
+    const int barWidth = m_vsc->sizeHint().width();
+    const int textWidth = std::max(0, width() - stepWidth - markWidth - barWidth);
+    for (int r = 0; r < kRows; ++r) {
+        const int y = r * rowHeight;
+        m_rows[r].step->setGeometry(0, y, stepWidth, rowHeight);
+        m_rows[r].mark->setGeometry(stepWidth, y, markWidth, rowHeight);
+        m_rows[r].text->setGeometry(stepWidth + markWidth, y, textWidth, rowHeight);
+    }
+    m_vsc->setGeometry(width() - barWidth, 0, barWidth, rowHeight * kRows);
+}
+
+int InstrEditor::topStep() const
+{
+    return m_vsc->value();
+}
+
+void InstrEditor::syncScrollRange()
+{
+    // The value may be clamped here; the caller redraws anyway.
+    const QSignalBlocker blocker(m_vsc);
+    m_vsc->setRange(0, std::max(0, m_project.program().maxStep() - (kRows - 1)));
+}
+
+void InstrEditor::vscChange()
+{
+    redrawRows(false);
+}
+
+void InstrEditor::refreshState()
+{
+    redrawRows(true);
+}
+
+void InstrEditor::redrawRows(bool keepTyped)
+{
+    syncScrollRange();
+    const ProgramStore& store = m_project.program();
+    const int top = topStep();
+    for (int r = 0; r < kRows; ++r) {
+        const int s = top + r;
+        Row& row = m_rows[r];
+        row.step->setText(stepLabel(s));
+        row.mark->setText(inBlock(store, s) ? iltexts::kBlockMark : QString());
+        if (keepTyped && row.text->isModified())
+            continue;
+        const QString text = ProgramStore::inRange(s) ? rowText(store.step(s)) : QString();
+        if (row.text->text() != text)
+            row.text->setText(text);
+        row.text->setModified(false);
+    }
+}
+
+void InstrEditor::insertIns()
+{
+    insertStep(m_project.program());
+    m_project.notifyStepsChanged();
+}
+
+void InstrEditor::deleteIns()
+{
+    deleteStep(m_project.program());
+    m_project.notifyStepsChanged();
+}
+
+void InstrEditor::commitEdits()
+{
+    if (m_focusRow >= 0 && m_rows[m_focusRow].text->isModified())
+        commitRow(m_focusRow);
+}
+
+void InstrEditor::showStep(int step)
+{
+    m_vsc->setValue(std::clamp(step, m_vsc->minimum(), m_vsc->maximum()));
+}
+
+int InstrEditor::rowOf(QObject* object) const
+{
+    for (int r = 0; r < kRows; ++r) {
+        const Row& row = m_rows[r];
+        if (object == row.text || object == row.step || object == row.mark)
+            return r;
+    }
+    return -1;
+}
+
+bool InstrEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_sizedWindow && m_sizedWindow != this &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange)) {
+        keepNormalSize();
+        return false;
+    }
+    const int r = rowOf(watched);
+    if (r < 0)
+        return QWidget::eventFilter(watched, event);
+    const bool onText = watched == m_rows[r].text;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return onText && handleKey(r, static_cast<QKeyEvent*>(event)->key());
+    case QEvent::FocusIn:
+        if (onText)
+            rowFocusIn(r);
+        break;
+    case QEvent::FocusOut:
+        if (onText && leavesRow(static_cast<QFocusEvent*>(event)->reason()))
+            rowFocusOut(r);
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_rows[r].step)
+            m_rows[r].text->setFocus(Qt::MouseFocusReason);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool InstrEditor::handleKey(int r, int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        if (r == 0) {
+            if (m_vsc->value() > m_vsc->minimum())
+                m_vsc->setValue(m_vsc->value() - 1);
+        } else {
+            m_rows[r - 1].text->setFocus(Qt::OtherFocusReason);
+        }
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (r == kRows - 1) {
+            if (m_vsc->value() < m_vsc->maximum()) {
+                commitRow(r);
+                m_vsc->setValue(m_vsc->value() + 1);
+            }
+        } else {
+            m_rows[r + 1].text->setFocus(Qt::OtherFocusReason);
+        }
+        return true;
+    case Qt::Key_Insert:
+        vscChange();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InstrEditor::rowFocusIn(int r)
+{
+    m_focusRow = r;
+    setRowHighlighted(r, true);
+    followFocusedRow();
+}
+
+void InstrEditor::rowFocusOut(int r)
+{
+    if (m_focusRow == r)
+        m_focusRow = -1;
+    setRowHighlighted(r, false);
+    commitRow(r);
+}
+
+void InstrEditor::followFocusedRow()
+{
+    if (m_focusRow < 0)
+        return;
+    ProgramStore& store = m_project.program();
+    const int step = topStep() + m_focusRow;
+    if (store.curStep == step)
+        return;
+    store.curStep = step;
+    m_project.notifyStateChanged();
+}
+
+void InstrEditor::commitRow(int r)
+{
+    QLineEdit* edit = m_rows[r].text;
+    const int s = topStep() + r;
+    if (!edit->isModified() || !ProgramStore::inRange(s)) {
+        vscChange();
+        return;
+    }
+    Step& stored = m_project.program().step(s);
+    Step candidate = stored;
+    if (const auto error = commitLine(edit->text(), candidate)) {
+        const QString title =
+            error->runtime ? QStringLiteral("错误 %1").arg(error->number) : iltexts::kAppTitle;
+        // Shown after the focus change is complete; a modal box inside it would disturb it.
+        QTimer::singleShot(0, this,
+                           [this, title, text = error->text] { m_sink(this, title, text); });
+    }
+    if (candidate == stored) {
+        vscChange();
+        return;
+    }
+    stored = candidate;
+    m_project.notifyStepsChanged();
+}
+
+void InstrEditor::setRowHighlighted(int r, bool on)
+{
+    Row& row = m_rows[r];
+    row.text->setPalette(on ? m_highEdit : m_plainEdit);
+    row.step->setPalette(on ? m_highLabel : m_plainLabel);
+    row.mark->setPalette(on ? m_highLabel : m_plainLabel);
+}
+
+void InstrEditor::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void InstrEditor::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutRows();
+    if (m_sizedWindow == this)
+        keepNormalSize();
+}
+
+void InstrEditor::wheelEvent(QWheelEvent* event)
+{
+    QCoreApplication::sendEvent(m_vsc, event);
+}
+
+void InstrEditor::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    QWidget* target = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!target && isWindow())
+        target = this;
+    if (target == m_sizedWindow)
+        return;
+    if (m_sizedWindow && m_sizedWindow != this)
+        m_sizedWindow->removeEventFilter(this);
+    m_sizedWindow = target;
+    if (m_sizedWindow && m_sizedWindow != this)
+        m_sizedWindow->installEventFilter(this);
+    keepNormalSize();
+}
+
+void InstrEditor::keepNormalSize()
+{
+    if (!m_sizedWindow)
+        return;
+    const Qt::WindowStates other = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (m_sizedWindow->windowState() & other)
+        return;
+    if (m_sizedWindow->size() != normalWindowSize())
+        m_sizedWindow->resize(normalWindowSize());
+}
+
+} // namespace ladrix
