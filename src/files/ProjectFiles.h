@@ -12,6 +12,8 @@ namespace ladrix {
 // Outcome of a file command. A failure carries the classic error number (53 file not found,
 // 62 input past end of file, 75 path/file access error) and a message naming the reason.
 // `truncated` marks a read that ended early: what was read is applied, the rest kept.
+// A read that succeeded but met damaged values (no number, unknown code, overlong text) stays
+// ok with number 13 and a message; those entries keep their previous values.
 struct FileStatus {
     bool ok = true;
     bool truncated = false;
@@ -32,6 +34,9 @@ FileStatus saveProject(const QString& path, ProgramStore& store, const LadderGri
 // then sets projectFile to the path and projectName to the file's base name.
 // A missing or unreadable file changes nothing.
 FileStatus openProject(const QString& path, ProgramStore& store, LadderGrid& grid);
+// The same, also giving the name stored in the file's first line (for rewriting a file as it was).
+FileStatus openProject(const QString& path, ProgramStore& store, LadderGrid& grid,
+                       QString& storedName);
 
 // Instruction-list file (.ins): steps 0..1999 as mnemonic, operand pairs.
 FileStatus saveInstructionList(const QString& path, const ProgramStore& store);

@@ -1,0 +1,72 @@
+#include "ClassicTextWriter.h"
+
+#include <QStringEncoder>
+
+namespace ladrix {
+
+namespace {
+
+constexpr QStringView kLineEnd = u"\r\n";
+
+bool readsBackAsWritten(QStringView text)
+{
+    if (text.isEmpty())
+        return true;
+    const QChar first = text.front();
+    return first != u' ' && first != u'\t' && first != u'"' && !text.contains(u',');
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+} // namespace
+
+ClassicTextWriter::ClassicTextWriter(qsizetype expectedLines)
+{
+    m_text.reserve(expectedLines * 4);
+}
+
+void ClassicTextWriter::writeText(QStringView text)
+{
+    ++m_lines;
+    const bool plain = readsBackAsWritten(text);
+    if (plain && !text.contains(u'\r') && !text.contains(u'\n')) {
+        m_text += text;
+        m_text += kLineEnd;
+        return;
+    }
+    // A quoted field ends at its first inner quote, so inner quotes are written as apostrophes.
+    if (!plain)
+        m_text += u'"';
+    for (QChar c : text) {
+        if (isLineBreak(c))
+            m_text += u' ';
+        else if (!plain && c == u'"')
+            m_text += u'\'';
+        else
+            m_text += c;
+    }
+    if (!plain)
+        m_text += u'"';
+    m_text += kLineEnd;
+}
+
+void ClassicTextWriter::writeInteger(int value)
+{
+    ++m_lines;
+    if (value >= 0)
+        m_text += u' ';
+    m_text += QString::number(value);
+    m_text += u' ';
+    m_text += kLineEnd;
+}
+
+QByteArray ClassicTextWriter::encoded() const
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(m_text);
+}
+
+} // namespace ladrix

@@ -1,0 +1,101 @@
+#include "FileAccess.h"
+
+#include "ClassicTextReader.h"
+#include "ClassicTextWriter.h"
+
+#include "core/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ladrix {
+
+namespace {
+
+// Classic number of the "type mismatch" fault, reported for fields that were not numbers.
+constexpr int kTypeMismatch = 13;
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+FileStatus openForReading(QFile& file)
+{
+    const QString path = file.fileName();
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return FileStatus::failure(RuntimeError::FileNotFound,
+                                   QStringLiteral("文件未找到：%1").arg(shown(path)));
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return FileStatus::failure(RuntimeError::PathFileAccess,
+                                   QStringLiteral("无法读取文件 %1：%2")
+                                       .arg(shown(path), QFileInfo(path).isDir()
+                                                             ? QStringLiteral("这是一个文件夹")
+                                                             : file.errorString()));
+    return {};
+}
+
+FileStatus writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    auto failure = [&path](const QString& reason) {
+        return FileStatus::failure(RuntimeError::PathFileAccess,
+                                   QStringLiteral("无法写入文件 %1：%2").arg(shown(path), reason));
+    };
+    if (path.isEmpty())
+        return failure(QStringLiteral("没有文件名"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (!file.commit())
+        return failure(file.errorString());
+    return {};
+}
+
+FileStatus readOutcome(const QString& path, const ClassicTextReader& reader, bool complete)
+{
+    if (reader.readFailed())
+        return FileStatus::failure(
+            RuntimeError::PathFileAccess,
+            QStringLiteral("读取文件 %1 时出错，内容未被采用").arg(shown(path)));
+    FileStatus status;
+    if (!complete) {
+        status.truncated = true;
+        status.number = RuntimeError::InputPastEndOfFile;
+        status.message = QStringLiteral("输入超出文件尾：文件 %1 不完整，只读入了其中已有的内容")
+                             .arg(shown(path));
+    } else if (reader.damagedFields() > 0) {
+        status.number = kTypeMismatch;
+        status.message = QStringLiteral("文件 %1 中有 %2 个值无法读取，相应内容保持原样")
+                             .arg(shown(path))
+                             .arg(reader.damagedFields());
+    }
+    return status;
+}
+
+FileStatus readFields(const QString& path, const std::function<bool(ClassicTextReader&)>& read)
+{
+    QFile file(path);
+    if (FileStatus opened = openForReading(file); !opened)
+        return opened;
+    ClassicTextReader reader(file);
+    const bool complete = read(reader);
+    return readOutcome(path, reader, complete);
+}
+
+FileStatus writeFields(const QString& path, qsizetype expectedLines,
+                       const std::function<void(ClassicTextWriter&)>& write)
+{
+    ClassicTextWriter writer(expectedLines);
+    write(writer);
+    return writeAtomically(path, writer.encoded());
+}
+
+} // namespace ladrix

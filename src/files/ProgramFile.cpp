@@ -1,0 +1,56 @@
+#include "ProgramFile.h"
+
+#include "core/RuntimeError.h"
+
+#include <QDir>
+
+namespace ladrix {
+
+FileKind fileKindOf(const QString& path)
+{
+    const QString name = path.section(u'/', -1).section(u'\\', -1).toLower();
+    for (FileKind kind :
+         {FileKind::Project, FileKind::InstructionList, FileKind::Ladder, FileKind::Zk1}) {
+        if (name.endsWith(extensionOf(kind)))
+            return kind;
+    }
+    return FileKind::Unknown;
+}
+
+QString extensionOf(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Project:
+        return QStringLiteral(".lrp");
+    case FileKind::InstructionList:
+        return QStringLiteral(".ins");
+    case FileKind::Ladder:
+        return QStringLiteral(".lad");
+    case FileKind::Zk1:
+        return QStringLiteral(".zk1");
+    case FileKind::Unknown:
+        break;
+    }
+    return QString();
+}
+
+FileStatus loadProgramFile(const QString& path, ProgramStore& store, LadderGrid& grid)
+{
+    switch (fileKindOf(path)) {
+    case FileKind::Project:
+        return openProject(path, store, grid);
+    case FileKind::InstructionList:
+        return openInstructionList(path, store);
+    case FileKind::Ladder:
+        return openLadder(path, grid);
+    case FileKind::Zk1:
+        return importZk1(path, store);
+    case FileKind::Unknown:
+        break;
+    }
+    return FileStatus::failure(
+        RuntimeError::PathFileAccess,
+        QStringLiteral("不认识的文件类型：%1").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace ladrix

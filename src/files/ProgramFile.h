@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ProjectFiles.h"
+
+namespace ladrix {
+
+// The program files the tool knows, told apart by their extension (in any case).
+enum class FileKind { Unknown, Project, InstructionList, Ladder, Zk1 };
+
+FileKind fileKindOf(const QString& path);
+// The extension with its dot, lower case: ".lrp", ".ins", ".lad", ".zk1"; "" for Unknown.
+QString extensionOf(FileKind kind);
+
+// Loads any program file into the store and grid: a project both halves (and its name and
+// model), an instruction list or ZK1 file the steps, a ladder file the grid. An unknown
+// extension fails with 75 and changes nothing.
+FileStatus loadProgramFile(const QString& path, ProgramStore& store, LadderGrid& grid);
+
+} // namespace ladrix

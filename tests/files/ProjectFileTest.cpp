@@ -1,0 +1,242 @@
+#include "FileTestSupport.h"
+#include "files/ProjectFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace ladrix;
+using namespace ladrix::testing;
+
+namespace {
+
+class ProjectFileTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    ProgramStore m_store;
+    LadderGrid m_grid;
+};
+
+} // namespace
+
+TEST_F(ProjectFileTest, LayoutIsNameModelStepsAndCellsLineByLine)
+{
+    m_store.projectName = QStringLiteral("新工程");
+    m_store.plcType = 1;
+    m_store.step(0) = Step{"LD", "X0", "comment not stored"};
+    m_store.step(1999) = Step{"END", "", ""};
+    m_store.step(2000) = Step{"NOP", "", ""};
+    m_grid.cell(0) = Cell{kContact, kPlainEdge, kLinkDown, "X0", ""};
+    m_grid.cell(10000) = Cell{kCoil, kPlainEdge, kPlainEdge, "T50", "100"};
+    ASSERT_TRUE(saveProject(path("p.lrp"), m_store, m_grid));
+
+    const QList<QByteArray> lines = crlfLines(readBytes(path("p.lrp")));
+    ASSERT_EQ(lines.size(), 54007);
+    EXPECT_EQ(lines[0], gbk(QStringLiteral("新工程")));
+    EXPECT_EQ(lines[0].toHex(), "d0c2b9a4b3cc");
+    EXPECT_EQ(lines[1], " 1 ");
+    EXPECT_EQ(lines[2], "LD");
+    EXPECT_EQ(lines[3], "X0");
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[2 + 2 * 1999], "END");
+    EXPECT_EQ(lines[4002], " 1 ");
+    EXPECT_EQ(lines[4003], " 6 ");
+    EXPECT_EQ(lines[4004], " 7 ");
+    EXPECT_EQ(lines[4005], "X0");
+    EXPECT_EQ(lines[4006], "");
+    EXPECT_EQ(lines[4007], " 0 ");
+    EXPECT_EQ(lines.mid(54002), QList<QByteArray>({" 3 ", " 6 ", " 6 ", "T50", "100"}));
+}
+
+TEST_F(ProjectFileTest, SaveAndOpenTakeTheNameAndPathFromTheFile)
+{
+    m_store.projectName = "old";
+    const QString file = path("test run.lrp");
+    ASSERT_TRUE(saveProject(file, m_store, m_grid));
+    EXPECT_EQ(m_store.projectName, "testrun");
+    EXPECT_EQ(m_store.projectFile, file);
+    // Line 1 holds the name the project had when it was saved.
+    EXPECT_EQ(crlfLines(readBytes(file)).first(), "old");
+
+    ProgramStore other;
+    LadderGrid grid;
+    QString stored;
+    ASSERT_TRUE(openProject(file, other, grid, stored));
+    EXPECT_EQ(stored, "old");
+    EXPECT_EQ(other.projectName, "testrun");
+    EXPECT_EQ(other.projectFile, file);
+}
+
+TEST_F(ProjectFileTest, WindowsStylePathsGiveTheBaseName)
+{
+    // On this system a backslash is part of the file name, but it still separates the name.
+    const QString file = path(QStringLiteral("D:\\plc\\test run.LRP"));
+    ASSERT_TRUE(saveProject(file, m_store, m_grid));
+    EXPECT_EQ(m_store.projectName, "testrun");
+    ProgramStore other;
+    ASSERT_TRUE(openProject(file, other, m_grid));
+    EXPECT_EQ(other.projectName, "testrun");
+    EXPECT_EQ(other.projectFile, file);
+}
+
+TEST_F(ProjectFileTest, RoundTripReproducesEveryStepAndCell)
+{
+    RandomProgram random(20240613);
+    random.fill(m_store);
+    random.fill(m_grid);
+    m_grid.cell(10000) = Cell{kFunctionBox, kLinkDown, kLinkDown, "M100", QStringLiteral("置位")};
+    m_store.step(7).rem = "kept";
+    ASSERT_TRUE(saveProject(path("r.lrp"), m_store, m_grid));
+
+    ProgramStore back;
+    back.step(7).rem = "kept";
+    back.step(2000) = Step{"NOP", "X1", "last"};
+    back.blockStart = 3;
+    back.blockEnd = 9;
+    LadderGrid grid;
+    const FileStatus status = openProject(path("r.lrp"), back, grid);
+    ASSERT_TRUE(status) << status.message.toStdString();
+    EXPECT_FALSE(status.truncated);
+    EXPECT_TRUE(status.message.isEmpty());
+    EXPECT_EQ(back.plcType, m_store.plcType);
+    for (int i = 0; i < ProgramStore::kFileSteps; ++i)
+        ASSERT_EQ(back.step(i), m_store.step(i)) << "step " << i;
+    EXPECT_EQ(grid, m_grid);
+    // What the file does not hold stays as it was.
+    EXPECT_EQ(back.step(2000), (Step{"NOP", "X1", "last"}));
+    EXPECT_EQ(back.blockStart, 3);
+    EXPECT_EQ(back.blockEnd, 9);
+}
+
+TEST_F(ProjectFileTest, MissingOrUnreadableFileChangesNothing)
+{
+    m_store.projectName = "keep";
+    m_store.step(0) = Step{"LD", "X0", ""};
+    m_grid.cell(5).type = kCoil;
+    const ProgramStore before = m_store;
+    const LadderGrid gridBefore = m_grid;
+
+    FileStatus status = openProject(path("missing.lrp"), m_store, m_grid);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.number, 53);
+    EXPECT_TRUE(status.message.contains("missing.lrp"));
+
+    QDir(m_dir.path()).mkdir("folder.lrp");
+    status = openProject(path("folder.lrp"), m_store, m_grid);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.number, 75);
+
+    EXPECT_EQ(m_store.projectName, "keep");
+    EXPECT_EQ(m_store.step(0), before.step(0));
+    EXPECT_TRUE(m_store.projectFile.isEmpty());
+    EXPECT_EQ(m_grid, gridBefore);
+}
+
+TEST_F(ProjectFileTest, ShortFileAppliesWhatWasReadAndReportsTruncation)
+{
+    m_store.step(0) = Step{"OLD", "X7", ""};
+    m_store.step(1) = Step{"OLD1", "Y30", ""};
+    m_grid.cell(0).type = kLine;
+    ASSERT_TRUE(writeBytes(path("short.lrp"), "name\r\n 1 \r\nLD\r\nX0\r\nOUT\r\n"));
+    const FileStatus status = openProject(path("short.lrp"), m_store, m_grid);
+    EXPECT_TRUE(status);
+    EXPECT_TRUE(status.truncated);
+    EXPECT_EQ(status.number, 62);
+    EXPECT_EQ(m_store.plcType, 1);
+    EXPECT_EQ(m_store.step(0), (Step{"LD", "X0", ""}));
+    EXPECT_EQ(m_store.step(1), (Step{"OUT", "Y30", ""}));
+    EXPECT_EQ(m_grid.cell(0).type, kLine);
+    EXPECT_EQ(m_store.projectName, "short");
+}
+
+TEST_F(ProjectFileTest, DamagedNumbersAndUnknownCodesKeepPreviousValues)
+{
+    ProgramStore source;
+    source.plcType = 1;
+    LadderGrid grid;
+    grid.cell(0) = Cell{kContact, kPlainEdge, kPlainEdge, "X0", ""};
+    grid.cell(1) = Cell{kCoil, kPlainEdge, kPlainEdge, "Y30", ""};
+    ASSERT_TRUE(saveProject(path("d.lrp"), source, grid));
+    QList<QByteArray> lines = crlfLines(readBytes(path("d.lrp")));
+    lines[1] = " 5 ";     // no such model
+    lines[4002] = "abc";  // cell 0 type: no number
+    lines[4008] = " 9 ";  // cell 1 left edge: no such code
+    lines[4012] = " 99 "; // cell 2 type: no such element
+    ASSERT_TRUE(writeBytes(path("d.lrp"), lines.join("\r\n") + "\r\n"));
+
+    LadderGrid loaded;
+    loaded.cell(0).type = kLine;
+    const FileStatus status = openProject(path("d.lrp"), m_store, loaded);
+    EXPECT_TRUE(status);
+    EXPECT_FALSE(status.truncated);
+    EXPECT_EQ(status.number, 13);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("4 个"))) << status.message.toStdString();
+    EXPECT_EQ(m_store.plcType, 0);
+    EXPECT_EQ(loaded.cell(0).type, kLine);
+    EXPECT_EQ(loaded.cell(0).dev, "X0");
+    EXPECT_EQ(loaded.cell(1).left, kNoEdge);
+    EXPECT_EQ(loaded.cell(1).type, kCoil);
+    EXPECT_EQ(loaded.cell(2).type, kEmpty);
+}
+
+TEST_F(ProjectFileTest, NameWithCommaIsQuotedSoTheRestStaysAligned)
+{
+    m_store.projectName = "a,b";
+    m_store.plcType = 1;
+    m_store.step(0) = Step{"LD", "X0", ""};
+    ASSERT_TRUE(saveProject(path("x.lrp"), m_store, m_grid));
+    EXPECT_EQ(crlfLines(readBytes(path("x.lrp"))).first(), "\"a,b\"");
+    ProgramStore back;
+    QString stored;
+    ASSERT_TRUE(openProject(path("x.lrp"), back, m_grid, stored));
+    EXPECT_EQ(stored, "a,b");
+    EXPECT_EQ(back.plcType, 1);
+    EXPECT_EQ(back.step(0), (Step{"LD", "X0", ""}));
+}
+
+TEST_F(ProjectFileTest, SaveIntoAMissingOrImpossibleFolderFails)
+{
+    ASSERT_TRUE(writeBytes(path("plain"), "x"));
+    for (const QString& target : {path("no/such/folder/p.lrp"), path("plain/p.lrp")}) {
+        m_store.projectName = "before";
+        const FileStatus status = saveProject(target, m_store, m_grid);
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.number, 75);
+        EXPECT_TRUE(status.message.contains("p.lrp"));
+        EXPECT_EQ(m_store.projectName, "before");
+        EXPECT_TRUE(m_store.projectFile.isEmpty());
+    }
+    // A folder standing where the file should go is not replaced, and no temporary is left.
+    QDir(m_dir.path()).mkpath("dir.lrp/inside");
+    EXPECT_FALSE(saveProject(path("dir.lrp"), m_store, m_grid));
+    EXPECT_TRUE(QFileInfo(path("dir.lrp/inside")).isDir());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList({"plain"}));
+}
+
+TEST_F(ProjectFileTest, WriteThatFailsHalfWayKeepsTheOldFile)
+{
+    const QString file = path("keep.lrp");
+    ASSERT_TRUE(writeBytes(file, "old contents\r\n"));
+    RandomProgram(7).fill(m_store);
+
+    // The file size limit stops the write part way, for any user.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileStatus status = saveProject(file, m_store, m_grid);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.number, 75);
+    EXPECT_TRUE(status.message.contains("keep.lrp"));
+    EXPECT_EQ(readBytes(file), "old contents\r\n");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList({"keep.lrp"}));
+    EXPECT_TRUE(m_store.projectFile.isEmpty());
+}
