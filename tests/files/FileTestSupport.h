@@ -12,6 +12,11 @@
 
 #include <ostream>
 
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace ladrix {
 
 inline void PrintTo(const Step& step, std::ostream* os)
