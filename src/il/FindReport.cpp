@@ -77,7 +77,9 @@ void FindReport::setResults(const QList<int>& steps, const Replacement& replacem
 
 int FindReport::currentLine() const
 {
-    return m_list->currentRow();
+    // The selected line, not the view's current index, which focus alone may set.
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
 }
 
 void FindReport::selectLine(int line)

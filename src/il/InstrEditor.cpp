@@ -165,8 +165,11 @@ void InstrEditor::redrawRows(bool keepTyped)
         if (keepTyped && row.text->isModified())
             continue;
         const QString text = ProgramStore::inRange(s) ? rowText(store.step(s)) : QString();
-        if (row.text->text() != text)
+        if (row.text->text() != text) {
             row.text->setText(text);
+            // Show the start of a long row, where the mnemonic and operand are.
+            row.text->setCursorPosition(0);
+        }
         row.text->setModified(false);
     }
 }

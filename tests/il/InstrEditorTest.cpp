@@ -380,6 +380,19 @@ TEST_F(InstrEditorTest, KeepsItsNormalSizeAndReportsClosing)
     EXPECT_EQ(closed.count(), 1);
 }
 
+TEST_F(InstrEditorTest, LongRowsShowTheirStartAndColumnsLineUp)
+{
+    step(9) = {"OUT", "M100", QString(80, u'W')};
+    project.notifyStepsChanged();
+    EXPECT_EQ(row(9)->cursorPosition(), 0);
+    // Latin letters and digits share one width, so the blank-filled columns line up.
+    const QFontMetrics fm(row(0)->font());
+    EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("W")), fm.horizontalAdvance(QStringLiteral("i")));
+    EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("LDI  ")),
+              fm.horizontalAdvance(QStringLiteral("OUT00")));
+    EXPECT_DOUBLE_EQ(row(0)->font().pointSizeF(), 10.5);
+}
+
 TEST(InstrEditorWindow, SubwindowKeepsNormalSizeUnlessMaximised)
 {
     Project project;
