@@ -1,0 +1,62 @@
+#include "CliArgs.h"
+#include "CliProgramFile.h"
+#include "CliSteps.h"
+#include "CommandRegistry.h"
+
+#include "core/LineParser.h"
+#include "core/TextHelpers.h"
+
+namespace ladrix::cli {
+
+namespace {
+
+const QString kName = QStringLiteral("check");
+
+int runCheck(const QStringList& args, Io& io)
+{
+    const std::optional<CliArgs> parsed = parseArgs(args, {}, kName, io);
+    if (!parsed)
+        return kUsageOrInput;
+    if (parsed->positional.size() != 1)
+        return usageError(io, kName, QStringLiteral("expected one FILE"));
+
+    ProgramStore store;
+    LadderGrid grid;
+    if (!loadProgramArgument(parsed->positional.first(),
+                             {FileKind::Project, FileKind::InstructionList, FileKind::Zk1}, kName,
+                             store, grid, io))
+        return kUsageOrInput;
+
+    int refused = 0;
+    const int last = lastListedStep(store);
+    for (int i = 0; i <= last; ++i) {
+        const Step& step = store.step(i);
+        if (!stepHasContent(step))
+            continue;
+        // The step is checked exactly as the editor checks the row a user typed.
+        Step scratch = step;
+        const QString line = step.ins.trimmed() + u' ' + step.data.trimmed();
+        if (const std::optional<LineError> error = commitLine(line, scratch)) {
+            io.out << padZeroCopy(QString::number(i), 4) << ": " << error->text << '\n';
+            ++refused;
+        }
+    }
+    return refused > 0 ? kFaultsFound : kOk;
+}
+
+const CommandRegistration registration{{
+    kName,
+    QStringLiteral("check every step of a .lrp, .ins or .zk1 file"),
+    QStringLiteral(
+        "Usage: ladrix-cli check FILE\n\n"
+        "Checks every step of FILE (.lrp, .ins or .zk1) that is not empty, from step 0 to the\n"
+        "first END step (or to the last step that is not empty when there is no END), as the\n"
+        "instruction-list editor checks a typed line \"mnemonic operand\". Prints one line\n"
+        "\"NNNN: message\" per refused step; nothing when all steps are accepted.\n\n"
+        "Exit status: 0 all accepted, 1 some step refused, 2 bad usage or unreadable FILE.\n"),
+    runCheck,
+}};
+
+} // namespace
+
+} // namespace ladrix::cli

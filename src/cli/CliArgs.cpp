@@ -1,0 +1,45 @@
+#include "CliArgs.h"
+
+namespace ladrix::cli {
+
+int usageError(Io& io, const QString& command, const QString& message)
+{
+    io.err << "ladrix-cli " << command << ": " << message << "\n"
+           << "Run \"ladrix-cli " << command << " --help\" for usage.\n";
+    return kUsageOrInput;
+}
+
+std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& valueOptions,
+                                 const QString& command, Io& io)
+{
+    CliArgs parsed;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
+            parsed.positional << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        const qsizetype equals = arg.indexOf(u'=');
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        if (!valueOptions.contains(name)) {
+            usageError(io, command, QStringLiteral("unknown option \"%1\"").arg(name));
+            return std::nullopt;
+        }
+        if (equals >= 0) {
+            parsed.options.insert(name, arg.mid(equals + 1));
+        } else if (i + 1 < args.size()) {
+            parsed.options.insert(name, args[++i]);
+        } else {
+            usageError(io, command, QStringLiteral("option %1 needs a value").arg(name));
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+} // namespace ladrix::cli

@@ -1,0 +1,81 @@
+#include "../files/FileTestSupport.h"
+#include "CliRunner.h"
+#include "files/ProjectFiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ladrix;
+using namespace ladrix::testing;
+
+namespace {
+
+QString saved(const QTemporaryDir& dir, const QList<Step>& steps)
+{
+    ProgramStore store;
+    for (int i = 0; i < steps.size(); ++i)
+        store.step(i) = steps[i];
+    const QString file = dir.filePath("p.ins");
+    EXPECT_TRUE(saveInstructionList(file, store));
+    return file;
+}
+
+} // namespace
+
+TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
+{
+    QTemporaryDir dir;
+    const QString file = saved(dir, {{"LD", "X0", ""},
+                                     {"MOV", "D700", ""},
+                                     {"LD", "X28", ""},
+                                     {"OUT", "X0", ""},
+                                     {"", "", ""},
+                                     {"LD", "X99999", ""},
+                                     {"", "Y30", ""},
+                                     {"ld", "x1", ""},
+                                     {"K", "ABC", ""},
+                                     {"END", "", ""},
+                                     {"MOV", "", ""}});
+    const CliRun run = runCli({"check", file});
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << run.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("0001: 错误的指令MOV"));
+    EXPECT_EQ(lines[1], QStringLiteral("0002: 无效的器件号x28"));
+    EXPECT_EQ(lines[2], QStringLiteral("0003: 指令OUT不支持X"));
+    // A device number beyond 16 bits is a refusal too, with the fault's text.
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("0005: 溢出"))) << lines[3].toStdString();
+    EXPECT_EQ(lines[4], QStringLiteral("0006: 错误的指令Y30"));
+}
+
+TEST(CheckTest, CleanProgramExitsZeroWithoutOutput)
+{
+    QTemporaryDir dir;
+    const QString file =
+        saved(dir, {{"LD", "X0", ""}, {"OUT", "T50", ""}, {"K", "100", ""}, {"END", "", ""}});
+    const CliRun run = runCli({"check", file});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(CheckTest, ProjectAndZk1FilesAreCheckedAndOthersRefused)
+{
+    QTemporaryDir dir;
+    ProgramStore store;
+    store.step(0) = Step{"STL", "M100", ""};
+    ASSERT_TRUE(saveProject(dir.filePath("p.LRP"), store, LadderGrid()));
+    CliRun run = runCli({"check", dir.filePath("p.LRP")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QStringLiteral("0000: 指令STL不支持M\n"));
+
+    ASSERT_TRUE(writeBytes(dir.filePath("z.zk1"), "LD\r\n400\r\nOUT\r\n050\r\nEND\r\n0\r\n"));
+    run = runCli({"check", dir.filePath("z.zk1")});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+
+    run = runCli({"check", dir.filePath("p.lad")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    run = runCli({"check", dir.filePath("missing.ins")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("missing.ins"));
+}

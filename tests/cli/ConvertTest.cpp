@@ -1,0 +1,133 @@
+#include "../files/FileTestSupport.h"
+#include "CliRunner.h"
+#include "files/ProjectFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ladrix;
+using namespace ladrix::testing;
+
+namespace {
+
+class ConvertTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RandomProgram random(11);
+        random.fill(m_store);
+        random.fill(m_grid);
+        m_store.plcType = 1;
+        m_store.projectName = QStringLiteral("存储的名字");
+        ASSERT_TRUE(saveProject(path("in.lrp"), m_store, m_grid));
+        // saveProject renamed the project after the file: restore the stored name.
+        m_store.projectName = QStringLiteral("存储的名字");
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    ProgramStore m_store;
+    LadderGrid m_grid;
+};
+
+} // namespace
+
+TEST_F(ConvertTest, ProjectRewrittenByteForByte)
+{
+    const CliRun run = runCli({"convert", path("in.lrp"), path("OUT.LRP")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(readBytes(path("OUT.LRP")), readBytes(path("in.lrp")));
+    EXPECT_EQ(crlfLines(readBytes(path("OUT.LRP"))).first(), gbk(m_store.projectName));
+}
+
+TEST_F(ConvertTest, ProjectHalvesMatchTheirOwnFiles)
+{
+    ASSERT_TRUE(saveInstructionList(path("expected.ins"), m_store));
+    ASSERT_TRUE(saveLadder(path("expected.lad"), m_grid));
+    EXPECT_EQ(runCli({"convert", path("in.lrp"), path("out.ins")}).exitCode, 0);
+    EXPECT_EQ(runCli({"convert", path("in.lrp"), path("out.Lad")}).exitCode, 0);
+    EXPECT_EQ(readBytes(path("out.ins")), readBytes(path("expected.ins")));
+    EXPECT_EQ(readBytes(path("out.Lad")), readBytes(path("expected.lad")));
+}
+
+TEST_F(ConvertTest, HalfBecomesAProjectNamedAfterOutWithTheChosenModel)
+{
+    ASSERT_EQ(runCli({"convert", path("in.lrp"), path("half.ins")}).exitCode, 0);
+    CliRun run = runCli({"convert", "--model", "1", path("half.ins"), path("new prog.lrp")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ProgramStore store;
+    LadderGrid grid;
+    grid.cell(0).type = kCoil;
+    QString stored;
+    ASSERT_TRUE(openProject(path("new prog.lrp"), store, grid, stored));
+    EXPECT_EQ(stored, "newprog");
+    EXPECT_EQ(store.plcType, 1);
+    EXPECT_EQ(store.step(17), (Step{m_store.step(17).ins, m_store.step(17).data, ""}));
+    EXPECT_TRUE(grid.isClear());
+
+    ASSERT_EQ(runCli({"convert", path("in.lrp"), path("half.lad")}).exitCode, 0);
+    run = runCli({"convert", path("half.lad"), "--model=0", path("g.lrp")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    store = ProgramStore();
+    store.plcType = 1;
+    store.step(3) = Step{"LD", "X0", ""};
+    ASSERT_TRUE(openProject(path("g.lrp"), store, grid));
+    EXPECT_EQ(store.plcType, 0);
+    EXPECT_TRUE(store.step(3).isEmpty());
+    EXPECT_EQ(grid, m_grid);
+}
+
+TEST_F(ConvertTest, Zk1ToInstructionListAndProject)
+{
+    ASSERT_TRUE(writeBytes(path("z.zk1"), "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n"));
+    CliRun run = runCli({"convert", path("z.zk1"), path("z.ins")});
+    EXPECT_EQ(run.exitCode, 0);
+    const QList<QByteArray> lines = crlfLines(readBytes(path("z.ins")));
+    ASSERT_EQ(lines.size(), 4000);
+    EXPECT_EQ(lines.mid(0, 8),
+              QList<QByteArray>({"LD", "X400", "OUT", "T050", "K", "100", "END", ""}));
+
+    run = runCli({"convert", path("z.zk1"), path("z.lrp")});
+    EXPECT_EQ(run.exitCode, 0);
+    const QList<QByteArray> project = crlfLines(readBytes(path("z.lrp")));
+    ASSERT_EQ(project.size(), 54007);
+    EXPECT_EQ(project.mid(0, 4), QList<QByteArray>({"z", " 0 ", "LD", "X400"}));
+}
+
+TEST_F(ConvertTest, OtherCombinationsAndBadOptionsAreUsageErrorsWritingNothing)
+{
+    ASSERT_EQ(runCli({"convert", path("in.lrp"), path("h.ins")}).exitCode, 0);
+    const QList<QStringList> bad = {
+        {"convert", path("h.ins"), path("x.lad")},
+        {"convert", path("in.lrp"), path("x.zk1")},
+        {"convert", path("in.lrp"), path("x.txt")},
+        {"convert", path("h.ins"), path("x.ins")},
+        {"convert", "--model", "1", path("in.lrp"), path("x.ins")},
+        {"convert", "--model", "2", path("h.ins"), path("x.lrp")},
+        {"convert", path("h.ins"), path("x.lrp"), "--model"},
+        {"convert", path("in.lrp")},
+        {"convert", path("missing.ins"), path("x.lrp")},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("ladrix-cli convert: ")) << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"x.*"}, QDir::Files), QStringList());
+}
+
+TEST_F(ConvertTest, FailedConvertLeavesTheOldOutAsItWas)
+{
+    ASSERT_TRUE(writeBytes(path("old.ins"), "old\r\n"));
+    CliRun run = runCli({"convert", path("missing.lrp"), path("old.ins")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("missing.lrp"));
+    EXPECT_EQ(readBytes(path("old.ins")), "old\r\n");
+
+    run = runCli({"convert", path("in.lrp"), path("no/such/dir/x.ins")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("x.ins"));
+    EXPECT_FALSE(QFileInfo::exists(path("no")));
+}
