@@ -1,0 +1,211 @@
+#include "PlcSession.h"
+
+#include "PlcTexts.h"
+#include "PortChoice.h"
+#include "SequenceRunner.h"
+#include "Sequences.h"
+#include "SimLink.h"
+
+namespace ladrix::plc {
+
+// Everything here is touched only on the session's thread.
+struct PlcSession::Worker {
+    QObject context;
+    std::unique_ptr<Link> link;
+    std::unique_ptr<KeyExchange> keys;
+
+    void reset()
+    {
+        keys.reset();
+        if (link)
+            link->close();
+        link.reset();
+    }
+};
+
+PlcSession::PlcSession(QObject* parent) : QObject(parent), m_worker(std::make_unique<Worker>())
+{
+    qRegisterMetaType<KeyResult>();
+    qRegisterMetaType<SequenceResult>();
+    qRegisterMetaType<SequenceKind>();
+    m_thread.setObjectName(QStringLiteral("PlcSession"));
+    m_worker->context.moveToThread(&m_thread);
+    Worker* worker = m_worker.get();
+    connect(
+        &m_thread, &QThread::finished, &m_worker->context, [worker] { worker->reset(); },
+        Qt::DirectConnection);
+    m_thread.start();
+}
+
+PlcSession::~PlcSession()
+{
+    m_cancel = true;
+    // Quitting also ends the waits of a running operation, which then fails quickly.
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void PlcSession::setKeyTiming(KeyTiming timing)
+{
+    m_timing = timing;
+}
+
+void PlcSession::setTransferDelays(TransferDelays delays)
+{
+    m_delays = delays;
+}
+
+void PlcSession::setSimFaults(SimFaults faults)
+{
+    m_faults = faults;
+}
+
+bool PlcSession::enqueue(std::function<SequenceResult()> task)
+{
+    if (m_busy.exchange(true))
+        return false;
+    m_cancel = false;
+    QMetaObject::invokeMethod(
+        &m_worker->context,
+        [this, task = std::move(task)] {
+            const SequenceResult result = task();
+            m_busy = false;
+            emit finished(result);
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+bool PlcSession::submit(SequenceKind kind, Body body)
+{
+    return enqueue([this, kind, body = std::move(body)] { return runOnLink(kind, body); });
+}
+
+SequenceResult PlcSession::runOnLink(SequenceKind kind, const Body& body)
+{
+    if (!m_worker->keys || !m_worker->link->isOpen()) {
+        SequenceResult r;
+        r.kind = kind;
+        r.outcome = SequenceOutcome::LinkFailed;
+        r.message = text::notConnected();
+        return r;
+    }
+    SequenceRunner::Reporter reporter{
+        [this](const KeyResult& k) { emit keyExchanged(k); },
+        [this, kind](const QString& t) { emit message(kind, t); },
+        [this, kind](int v, int lo, int hi) { emit progress(kind, v, lo, hi); }};
+    SequenceRunner runner(*m_worker->link, *m_worker->keys, m_delays, m_cancel, reporter);
+    return body(runner);
+}
+
+SequenceResult PlcSession::open(const QString& setting)
+{
+    SequenceResult r;
+    r.kind = SequenceKind::Open;
+    m_worker->reset();
+    QString error;
+    std::unique_ptr<Link> link = makeLink(setting, &error);
+    if (link) {
+        if (auto* sim = qobject_cast<SimLink*>(link.get()))
+            sim->setFaults(m_faults);
+        if (!link->open())
+            error = link->errorString();
+    }
+    if (!link || !link->isOpen()) {
+        r.outcome = SequenceOutcome::LinkFailed;
+        r.message = text::connectFailed();
+        r.dialogText = error;
+        return r;
+    }
+    m_worker->link = std::move(link);
+    m_worker->keys = std::make_unique<KeyExchange>(*m_worker->link, m_timing);
+    return r;
+}
+
+bool PlcSession::openPort(const QString& setting)
+{
+    return enqueue([this, setting] { return open(setting); });
+}
+
+bool PlcSession::connectPlc(const QString& setting)
+{
+    return enqueue([this, setting] {
+        emit message(SequenceKind::Connect, text::portOpening());
+        SequenceResult r = open(setting);
+        r.kind = SequenceKind::Connect;
+        if (!r.ok()) {
+            emit message(SequenceKind::Connect, r.message);
+            return r;
+        }
+        return runOnLink(SequenceKind::Connect, seq::connectPlc);
+    });
+}
+
+bool PlcSession::closePort()
+{
+    return enqueue([this] {
+        m_worker->reset();
+        SequenceResult r;
+        r.kind = SequenceKind::Open;
+        r.message = text::notConnected();
+        return r;
+    });
+}
+
+bool PlcSession::sendKeys(const std::vector<std::uint8_t>& codes)
+{
+    return submit(SequenceKind::Keys,
+                  [codes](SequenceRunner& run) { return seq::sendKeys(run, codes); });
+}
+
+bool PlcSession::writeProgram(const ProgramStore& program, WriteRange range)
+{
+    return submit(SequenceKind::Write, [program, range](SequenceRunner& run) {
+        return seq::writeByKeys(run, program, range);
+    });
+}
+
+bool PlcSession::readProgram(ReadRange range, int maxStep)
+{
+    return submit(SequenceKind::Read, [range, maxStep](SequenceRunner& run) {
+        return seq::readByKeys(run, range, maxStep);
+    });
+}
+
+bool PlcSession::clearOrCopy(ClearCopyOp op)
+{
+    return submit(SequenceKind::ClearCopy,
+                  [op](SequenceRunner& run) { return seq::clearOrCopy(run, op); });
+}
+
+bool PlcSession::highSpeedWrite(const ProgramStore& program)
+{
+    return submit(SequenceKind::HighSpeedWrite,
+                  [program](SequenceRunner& run) { return seq::highSpeedWrite(run, program); });
+}
+
+bool PlcSession::highSpeedRead(int plcType)
+{
+    return submit(SequenceKind::HighSpeedRead,
+                  [plcType](SequenceRunner& run) { return seq::highSpeedRead(run, plcType); });
+}
+
+bool PlcSession::setRunMode(bool running)
+{
+    return submit(SequenceKind::RunStop,
+                  [running](SequenceRunner& run) { return seq::setRunMode(run, running); });
+}
+
+bool PlcSession::watchDevice(const QString& nodeText)
+{
+    return submit(SequenceKind::WatchDevice,
+                  [nodeText](SequenceRunner& run) { return seq::watchDevice(run, nodeText); });
+}
+
+bool PlcSession::pollDevice(int monDev)
+{
+    return submit(SequenceKind::PollDevice,
+                  [monDev](SequenceRunner& run) { return seq::pollDevice(run, monDev); });
+}
+
+} // namespace ladrix::plc

@@ -1,0 +1,253 @@
+#include "Sequences.h"
+
+#include "KeyCodes.h"
+#include "PlcTexts.h"
+#include "StepCoding.h"
+
+#include "core/NumberReading.h"
+#include "core/TextHelpers.h"
+
+#include <algorithm>
+
+namespace ladrix::plc::seq {
+namespace {
+
+// The controller's keys reach three-digit step numbers only.
+constexpr int kLastKeyedStep = 999;
+
+SequenceResult started(SequenceKind kind)
+{
+    SequenceResult r;
+    r.kind = kind;
+    return r;
+}
+
+// Ends a sequence at a key that failed; what was done so far stays in `r`.
+SequenceResult keyFailed(SequenceResult r, const KeyResult& k, SequenceRunner& run)
+{
+    const bool link = k.outcome == KeyOutcome::LinkFailed;
+    r.outcome = link ? SequenceOutcome::LinkFailed : SequenceOutcome::TimedOut;
+    r.message = link ? text::connectFailed() : text::timedOut();
+    r.dialogText = k.error;
+    r.display = k.display;
+    run.message(r.message);
+    return r;
+}
+
+SequenceResult done(SequenceResult r, const QString& message, SequenceRunner& run)
+{
+    r.message = message;
+    r.display = run.display();
+    run.message(message);
+    return r;
+}
+
+QString zeroFilled(int n)
+{
+    QString s = QString::number(n);
+    return padZero(s, 3);
+}
+
+} // namespace
+
+SequenceResult connectPlc(SequenceRunner& run)
+{
+    SequenceResult r = started(SequenceKind::Connect);
+    run.message(text::waitingForPlc());
+    run.key(cmd::Hello);
+    const KeyResult k = run.key(key::Clear);
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    return done(r, text::connected(), run);
+}
+
+SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& codes)
+{
+    SequenceResult r = started(SequenceKind::Keys);
+    for (std::uint8_t code : codes) {
+        const KeyResult k = run.key(code);
+        if (!k.ok() && r.ok()) {
+            r.outcome = k.outcome == KeyOutcome::LinkFailed ? SequenceOutcome::LinkFailed
+                                                            : SequenceOutcome::TimedOut;
+            r.dialogText = k.error;
+        }
+    }
+    r.display = run.display();
+    return r;
+}
+
+SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, WriteRange range)
+{
+    SequenceResult r = started(SequenceKind::Write);
+    int start = range.from;
+    int count = range.toEnd ? program.getEndStep() - range.from : range.to - range.from;
+    const int progressMax = start + count;
+    run.progress(start, start, progressMax);
+
+    run.message(text::preparingPlc());
+    const int last = std::min(program.maxStep(), kLastKeyedStep);
+    if (start > last)
+        start = 0;
+    if (start + count > last)
+        count = last - start;
+
+    run.message(text::clearingOld());
+    KeyResult k = run.keys({key::Ori9, key::Clear, key::Step, key::Nop0, key::Step, key::Ori9,
+                            key::Ori9, key::Ori9, key::Del});
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    run.waitMs(run.delays().afterClearMs);
+    if (!(k = run.key(key::Clear)).ok())
+        return keyFailed(r, k, run);
+
+    run.message(text::preparingWrite());
+    if (!(k = run.key(key::Step)).ok() || !(k = run.digits(zeroFilled(start))).ok() ||
+        !(k = run.key(key::Instr)).ok())
+        return keyFailed(r, k, run);
+
+    DataKeys dataKeys{};
+    for (int i = start; i <= start + count; ++i) {
+        const Step& step = program.step(i);
+        run.message(text::writingStep(i, step.ins, step.data));
+        for (std::uint8_t code : stepKeys(step, dataKeys)) {
+            if (!(k = run.key(code)).ok())
+                return keyFailed(r, k, run);
+        }
+        if (!stepAccepted(step, run.display())) {
+            r.outcome = SequenceOutcome::Failed;
+            r.failedStep = i;
+            r.dialogText = text::cannotWriteStep(i, step.ins, step.data);
+            return done(r, text::writeFailed(), run);
+        }
+        if (!(k = run.key(key::WriteMonitor)).ok())
+            return keyFailed(r, k, run);
+        if (i + 1 <= progressMax)
+            run.progress(i + 1, range.from, progressMax);
+        if (range.toEnd && step.ins.trimmed() == u"END")
+            break;
+        if (run.takeCancel()) {
+            r.outcome = SequenceOutcome::Cancelled;
+            break;
+        }
+    }
+    return done(r, text::writeDone(), run);
+}
+
+SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
+{
+    SequenceResult r = started(SequenceKind::Read);
+    int number = range.from;
+    int count = range.to - range.from;
+    const int dest = range.destStart;
+    r.destStart = dest;
+
+    run.message(text::preparingPlc());
+    // One pass over the controller's keyed steps at most: "+" wraps after step 999.
+    count = std::min(count, kLastKeyedStep);
+    if (number + count > maxStep)
+        count = maxStep - number;
+    if (number > maxStep)
+        number = 0;
+    run.progress(number, number, number + count);
+    const int progressMax = number + count;
+    if (dest + count > maxStep)
+        count = maxStep - dest;
+
+    KeyResult k = run.key(key::Clear);
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    run.message(text::preparingRead());
+    k = run.keys({key::Step, key::Ori9, key::Ori9, key::Ori9, key::Instr, key::Instr});
+    if (!k.ok())
+        return keyFailed(r, k, run);
+
+    for (int j = dest; j <= dest + count; ++j) {
+        if (!(k = run.key(key::Plus)).ok())
+            return keyFailed(r, k, run);
+        const PlcDisplay& d = run.display();
+        r.steps.emplace_back(j, stepFromDisplay(d));
+        run.message(text::readingStep(number, padSpaceCopy(d.ins, 3), d.num));
+        if (j <= progressMax)
+            run.progress(j, range.from, progressMax);
+        if (range.stopAtEnd && d.ins == u"END")
+            break;
+        if (run.takeCancel()) {
+            r.outcome = SequenceOutcome::Cancelled;
+            break;
+        }
+        ++number;
+    }
+    return done(r, text::readDone(), run);
+}
+
+SequenceResult clearOrCopy(SequenceRunner& run, ClearCopyOp op)
+{
+    SequenceResult r = started(SequenceKind::ClearCopy);
+    KeyResult k;
+    switch (op) {
+    case ClearCopyOp::Clear:
+        run.message(text::clearing());
+        k = run.keys({key::Clear, key::Step, key::Nop0, key::Step, key::Ori9, key::Ori9, key::Ori9,
+                      key::Del});
+        return k.ok() ? done(r, text::clearDone(), run) : keyFailed(r, k, run);
+    case ClearCopyOp::EepromToRam:
+        run.message(text::copyingToRam());
+        k = run.keys({key::Clear, key::Step, key::Ori9, key::Nop0, key::Ani8, key::WriteMonitor,
+                      key::WriteMonitor, key::WriteMonitor});
+        return k.ok() ? done(r, text::copyDone(), run) : keyFailed(r, k, run);
+    case ClearCopyOp::RamToEeprom:
+        run.message(text::copyingToEeprom());
+        k = run.keys({key::Clear, key::Step, key::Ani8, key::Nop0, key::Ori9, key::WriteMonitor,
+                      key::WriteMonitor, key::WriteMonitor});
+        if (!k.ok())
+            return keyFailed(r, k, run);
+        run.waitMs(run.delays().eepromMs);
+        return done(r, text::copyDone(), run);
+    }
+    return r;
+}
+
+SequenceResult setRunMode(SequenceRunner& run, bool running)
+{
+    SequenceResult r = started(SequenceKind::RunStop);
+    const KeyResult k = run.key(running ? cmd::MonitorMode : cmd::ProgramMode);
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    r.display = run.display();
+    return r;
+}
+
+SequenceResult watchDevice(SequenceRunner& run, const QString& nodeText)
+{
+    SequenceResult r = started(SequenceKind::WatchDevice);
+    const QString t = nodeText.trimmed();
+    KeyResult k = run.key(key::Clear);
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    const double value = readNumber(t);
+    r.monDev = static_cast<int>(std::clamp(value, -32768.0, 32767.0));
+    if (!(k = run.digits(t.left(3).leftJustified(3, u'-'))).ok())
+        return keyFailed(r, k, run);
+    if (value >= 700 && value <= 777 && !(k = run.key(key::EndPoint)).ok())
+        return keyFailed(r, k, run);
+    if (!(k = run.key(key::WriteMonitor)).ok())
+        return keyFailed(r, k, run);
+    r.display = run.display();
+    return r;
+}
+
+SequenceResult pollDevice(SequenceRunner& run, int monDev)
+{
+    SequenceResult r = started(SequenceKind::PollDevice);
+    r.monDev = monDev;
+    const KeyResult k = run.key(monDev < 700 ? key::EndPoint : key::KSearch);
+    if (!k.ok())
+        return keyFailed(r, k, run);
+    r.display = run.display();
+    if (r.display.num.trimmed() == u"151515")
+        r.display.num.clear();
+    r.deviceOn = k.deviceOn;
+    return r;
+}
+
+} // namespace ladrix::plc::seq

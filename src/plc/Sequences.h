@@ -1,0 +1,42 @@
+#pragma once
+
+#include "SequenceRunner.h"
+#include "SequenceTypes.h"
+
+#include "core/ProgramStore.h"
+
+#include <vector>
+
+// The online operations as key sequences. Each runs to its end on the calling thread (its
+// waits run that thread's event loop) and returns what happened; progress goes through the
+// runner's reporter. Any key that gets no reply ends the operation with a time-out.
+namespace ladrix::plc::seq {
+
+// 166 (its reply ignored), then CLEAR: connected when CLEAR is answered.
+SequenceResult connectPlc(SequenceRunner& run);
+
+// The keys in order; every key is exchanged even after a time-out.
+SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& codes);
+
+// Clears the controller's program by keys, then enters the steps of the range one by one,
+// checking the display before storing each with WRITE.
+SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, WriteRange range);
+
+// Reads steps with "+" after positioning the controller on its step 999.
+SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep);
+
+SequenceResult clearOrCopy(SequenceRunner& run, ClearCopyOp op);
+
+// Run (MONITOR mode) or stop (PROGRAM mode).
+SequenceResult setRunMode(SequenceRunner& run, bool running);
+
+// Keys the number of a device-tree node in for watching; the result carries its MonDev.
+SequenceResult watchDevice(SequenceRunner& run, const QString& nodeText);
+
+// One poll of the watched device: the number field (empty when blank) and the lamp.
+SequenceResult pollDevice(SequenceRunner& run, int monDev);
+
+SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program);
+SequenceResult highSpeedRead(SequenceRunner& run, int plcType);
+
+} // namespace ladrix::plc::seq

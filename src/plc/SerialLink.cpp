@@ -1,0 +1,84 @@
+#include "SerialLink.h"
+
+namespace ladrix::plc {
+
+SerialLink::SerialLink(const QString& portName, QObject* parent) : Link(parent), m_port(this)
+{
+    m_port.setPortName(portName);
+    connect(&m_port, &QSerialPort::readyRead, this, &Link::readyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+SerialLink::~SerialLink()
+{
+    close();
+}
+
+bool SerialLink::open()
+{
+    close();
+    m_error.clear();
+    m_port.setBaudRate(QSerialPort::Baud19200);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_error = m_port.errorString();
+        return false;
+    }
+    return true;
+}
+
+void SerialLink::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+bool SerialLink::write(const QByteArray& bytes)
+{
+    if (!m_port.isOpen() || m_port.write(bytes) != bytes.size()) {
+        m_error = m_port.errorString();
+        return false;
+    }
+    return true;
+}
+
+qint64 SerialLink::bytesAvailable() const
+{
+    return m_port.isOpen() ? m_port.bytesAvailable() : 0;
+}
+
+QByteArray SerialLink::readAll()
+{
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+QString SerialLink::errorString() const
+{
+    return m_error;
+}
+
+QString SerialLink::description() const
+{
+    return m_port.portName();
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error)
+{
+    // Open failures are reported by open(); only faults of an open port are news.
+    if (error == QSerialPort::NoError || !m_port.isOpen())
+        return;
+    m_error = m_port.errorString();
+    emit failed(m_error);
+    if (error == QSerialPort::ResourceError)
+        m_port.close();
+}
+
+} // namespace ladrix::plc

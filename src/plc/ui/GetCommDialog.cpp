@@ -1,0 +1,107 @@
+#include "GetCommDialog.h"
+
+#include "plc/PortChoice.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace ladrix::plc {
+namespace {
+
+constexpr int kLastProbedPort = 8;
+
+QString probingText()
+{
+    return QStringLiteral("正在查询可用的串行通讯口,请稍待...");
+}
+QString doneText()
+{
+    return QStringLiteral("检测完成,请选择串行通讯口");
+}
+QString portEntry(int n)
+{
+    return QStringLiteral("串行通讯口(COM)%1").arg(n);
+}
+QString simEntry()
+{
+    return QStringLiteral("模拟PLC(sim)");
+}
+
+} // namespace
+
+GetCommDialog::GetCommDialog(QWidget* parent) : GetCommDialog(probePort, parent) {}
+
+GetCommDialog::GetCommDialog(Prober probe, QWidget* parent)
+    : QDialog(parent), m_probe(std::move(probe)), m_label(new QLabel(this)),
+      m_combo(new QComboBox(this)), m_ok(new QPushButton(QStringLiteral("确定(&O)"), this)),
+      m_cancel(new QPushButton(QStringLiteral("取消(&C)"), this))
+{
+    setObjectName(QStringLiteral("frmGetComm"));
+    setWindowTitle(QStringLiteral("串口测试"));
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_ok->setObjectName(QStringLiteral("cmdOk"));
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_timer.setObjectName(QStringLiteral("Timer"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_label);
+    layout->addWidget(m_combo);
+    layout->addLayout(buttons);
+
+    m_label->setText(probingText());
+    m_ok->setEnabled(false);
+    m_cancel->setEnabled(false);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &GetCommDialog::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&m_timer, &QTimer::timeout, this, &GetCommDialog::onTick);
+    m_timer.setInterval(100);
+    m_timer.start();
+}
+
+void GetCommDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!parentWidget() && screen())
+        move(screen()->availableGeometry().center() - rect().center());
+}
+
+void GetCommDialog::onTick()
+{
+    if (m_next == 0)
+        m_next = 1;
+    const int n = m_next++;
+    if (m_probe && m_probe(n))
+        m_combo->addItem(portEntry(n), QString::number(n));
+    if (m_next > kLastProbedPort)
+        finishProbing();
+}
+
+void GetCommDialog::finishProbing()
+{
+    m_timer.stop();
+    m_combo->addItem(simEntry(), QString::fromLatin1(kSimPort));
+    const int saved = m_combo->findData(readPortSetting().trimmed());
+    m_combo->setCurrentIndex(saved >= 0 ? saved : 0);
+    m_label->setText(doneText());
+    m_ok->setEnabled(true);
+    m_cancel->setEnabled(true);
+}
+
+void GetCommDialog::onOk()
+{
+    savePortSetting(m_combo->currentData().toString());
+    m_next = 0;
+    accept();
+}
+
+} // namespace ladrix::plc

@@ -1,0 +1,93 @@
+#include "plc/Display.h"
+#include "plc/KeyCodes.h"
+
+#include <gtest/gtest.h>
+
+using namespace ladrix::plc;
+
+namespace {
+
+PlcDisplay refined(int code, int d1, int d2, int d3)
+{
+    const QByteArray reply{"\0", 1};
+    PlcDisplay d = decodeReply(reply + char(code) + char(d1) + char(d2) + char(d3));
+    fixDisp(d);
+    return d;
+}
+
+struct FixCase {
+    int code;
+    int d1, d2, d3;
+    const char* ins;
+    const char* num;
+};
+
+class FixDispCases : public testing::TestWithParam<FixCase> {};
+
+} // namespace
+
+TEST_P(FixDispCases, DecodesAndRefinesTheDisplay)
+{
+    const FixCase& c = GetParam();
+    const PlcDisplay d = refined(c.code, c.d1, c.d2, c.d3);
+    EXPECT_EQ(d.ins, QString::fromUtf8(c.ins));
+    EXPECT_EQ(d.num, QString::fromUtf8(c.num));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, FixDispCases,
+    testing::Values(FixCase{12, 0, 2, 7, "LD", "027"}, FixCase{4, 1, 2, 3, "K", "12.3"},
+                    FixCase{7, 0, 0, 0, "NOP", "000"}, FixCase{7, 1, 2, 0, "MC", "120"},
+                    FixCase{7, 0, 1, 0, "S", "010"}, FixCase{7, 2, 0, 0, "S", "200"},
+                    FixCase{7, 7, 0, 3, "CJP", "703"}, FixCase{2, 5, 7, 5, "RET", "575"},
+                    FixCase{2, 7, 0, 3, "EJP", "703"}, FixCase{2, 0, 0, 0, "END", "000"},
+                    FixCase{2, 1, 0, 0, "MCR", "100"}, FixCase{2, 0, 3, 0, "R", "030"},
+                    FixCase{2, 6, 4, 7, "R", "647"}, FixCase{10, 6, 0, 0, "STL", "600"},
+                    FixCase{10, 6, 7, 7, "STL", "677"}, FixCase{10, 7, 0, 0, "ANB", "700"},
+                    FixCase{5, 0, 3, 0, "OUT", "030"}, FixCase{0, 1, 0, 0, "K", "100"},
+                    FixCase{9, 1, 2, 3, "", "123"}, FixCase{255, 15, 15, 15, "", "151515"},
+                    FixCase{56, 1, 0, 0, "PLS", "100"}, FixCase{40, 0, 0, 5, "LDI", "005"}));
+
+TEST(DispToIns, CoversTheTableAndNothingElse)
+{
+    int known = 0;
+    for (int code = 0; code < 256; ++code) {
+        const QString ins = dispToIns(code);
+        if (!ins.isEmpty()) {
+            ++known;
+            EXPECT_EQ(insToDisp(ins), code) << code;
+        }
+    }
+    EXPECT_EQ(known, 16);
+    EXPECT_EQ(insToDisp(QStringLiteral("STL")), -1);
+}
+
+TEST(DecodeReply, BlankDigitsReadFifteenAndShortRepliesGiveNothing)
+{
+    PlcDisplay d = refined(7, 15, 15, 15);
+    // A blank NOP field is not zero, so it reads as S.
+    EXPECT_EQ(d.ins, u"S");
+    EXPECT_EQ(d.num, u"151515");
+    EXPECT_EQ(decodeReply(QByteArray("\0\x0c\x01", 3)), PlcDisplay{});
+}
+
+TEST(KeyCodes, DigitKeysAndPanelAgree)
+{
+    EXPECT_EQ(panelKeys().size(), 23u);
+    EXPECT_EQ(panelKeys().front().code, 210);
+    EXPECT_EQ(panelKeys().back().code, 183);
+    const std::uint8_t expected[10] = {228, 212, 180, 116, 229, 213, 181, 117, 230, 214};
+    for (int d = 0; d < 10; ++d) {
+        EXPECT_EQ(kDigitKeys[d], expected[d]);
+        EXPECT_EQ(digitOfKey(expected[d]), d);
+        EXPECT_EQ(keyOfDigitChar(QChar(u'0' + d)), expected[d]);
+    }
+    EXPECT_EQ(keyOfDigitChar(u'x'), 228);
+    EXPECT_EQ(digitOfKey(key::Ld), -1);
+    for (const PanelKey& k : panelKeys()) {
+        const int high = k.code >> 4;
+        const int low = k.code & 0xF;
+        EXPECT_TRUE(high == 0x7 || high == 0xB || high == 0xD || high == 0xE) << k.caption;
+        EXPECT_TRUE(low >= 2 && low <= 7) << k.caption;
+    }
+}

@@ -1,0 +1,161 @@
+#include "FakeLink.h"
+
+#include "plc/KeyExchange.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace ladrix::plc;
+using ladrix::plc::test::displayReply;
+using ladrix::plc::test::FakeLink;
+
+namespace {
+
+struct KeyExchangeFixture : testing::Test {
+    FakeLink link;
+    KeyExchange keys{link};
+    void SetUp() override { link.open(); }
+
+    // Runs one exchange and returns it with its duration in ms.
+    std::pair<KeyResult, qint64> timed(std::uint8_t key)
+    {
+        QElapsedTimer t;
+        t.start();
+        KeyResult r = keys.exchange(key);
+        return {r, t.elapsed()};
+    }
+};
+
+} // namespace
+
+TEST_F(KeyExchangeFixture, FiveByteReplySetsTheRefinedDisplay)
+{
+    link.script({{5, displayReply(4, 1, 2, 3)}});
+    const KeyResult r = keys.exchange(226);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(link.written(), QByteArray(1, char(226)));
+    EXPECT_EQ(r.display, (PlcDisplay{"K", "12.3"}));
+    EXPECT_EQ(keys.display(), r.display);
+    EXPECT_EQ(link.bytesAvailable(), 0);
+}
+
+TEST_F(KeyExchangeFixture, ReplyCountsWhenItsFifthByteArrives)
+{
+    const QByteArray reply = displayReply(12, 0, 2, 7);
+    link.script({{10, reply.left(3)}, {120, reply.mid(3)}});
+    const auto [r, ms] = timed(182);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.display, (PlcDisplay{"LD", "027"}));
+    EXPECT_GE(ms, 115);
+    EXPECT_LT(ms, 300); // long before the time-out
+}
+
+TEST_F(KeyExchangeFixture, SilenceTimesOutAfterAbout630MsAndKeepsTheDisplay)
+{
+    link.script({{0, displayReply(12, 0, 2, 7)}});
+    ASSERT_TRUE(keys.exchange(182).ok());
+    link.script({});
+    const auto [r, ms] = timed(227);
+    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
+    EXPECT_GE(ms, 630 + 55); // pacing after the previous exchange, then the reply window
+    EXPECT_LT(ms, 630 + 60 + 150);
+    EXPECT_EQ(keys.display(), (PlcDisplay{"LD", "027"}));
+}
+
+TEST_F(KeyExchangeFixture, OverlongAndPartialRepliesTimeOutAndAreDiscarded)
+{
+    link.script({{0, displayReply(12, 0, 2, 7) + 'x'}});
+    auto [r, ms] = timed(182);
+    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
+    EXPECT_GE(ms, 625);
+    EXPECT_EQ(link.bytesAvailable(), 0);
+    EXPECT_EQ(keys.display(), PlcDisplay{});
+
+    link.script({{0, displayReply(12, 0, 2, 7).left(4)}});
+    std::tie(r, ms) = timed(182);
+    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
+    EXPECT_EQ(link.bytesAvailable(), 0);
+}
+
+TEST_F(KeyExchangeFixture, StaleInputIsDroppedBeforeSending)
+{
+    link.inject("junk");
+    link.script({{20, displayReply(1, 0, 0, 1)}});
+    const KeyResult r = keys.exchange(231);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.display, (PlcDisplay{"OR", "001"}));
+}
+
+TEST_F(KeyExchangeFixture, KeysGoOutAtLeast60MsAfterThePreviousExchangeEnded)
+{
+    for (int i = 0; i < 3; ++i)
+        link.script({{15, displayReply(12, 0, 0, i)}});
+    std::vector<qint64> ends;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(keys.exchange(182).ok());
+        ends.push_back(link.now());
+    }
+    const auto& sent = link.writeTimes();
+    ASSERT_EQ(sent.size(), 3u);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_GE(sent[i] - ends[i - 1], 59) << i;
+        EXPECT_LT(sent[i] - ends[i - 1], 80) << i; // and not much later
+    }
+    // Pacing also runs from a time-out.
+    link.script({});
+    EXPECT_FALSE(keys.exchange(182).ok());
+    const qint64 end = link.now();
+    link.script({{0, displayReply(12, 0, 0, 0)}});
+    ASSERT_TRUE(keys.exchange(182).ok());
+    EXPECT_GE(link.writeTimes().back() - end, 59);
+}
+
+TEST_F(KeyExchangeFixture, DeviceLampFollowsDisplayCodeFive)
+{
+    link.script({{0, displayReply(5, 0, 3, 0)}});
+    EXPECT_TRUE(keys.exchange(215).deviceOn);
+    EXPECT_TRUE(keys.deviceOn());
+    link.script({{0, displayReply(0, 0, 3, 0)}});
+    EXPECT_FALSE(keys.exchange(215).deviceOn);
+    link.script({{0, displayReply(5, 0, 3, 0)}});
+    ASSERT_TRUE(keys.exchange(215).ok());
+    link.script({}); // a failed exchange also starts with the lamp off
+    EXPECT_FALSE(keys.exchange(215).deviceOn);
+}
+
+TEST_F(KeyExchangeFixture, PortFaultsFailTheExchangeAtOnce)
+{
+    link.failWrites(true);
+    auto [r, ms] = timed(227);
+    EXPECT_EQ(r.outcome, KeyOutcome::LinkFailed);
+    EXPECT_EQ(r.error, u"write refused");
+    EXPECT_LT(ms, 200);
+
+    link.failWrites(false);
+    link.script({});
+    QTimer::singleShot(150, &link, [this] { link.fault(QStringLiteral("unplugged")); });
+    std::tie(r, ms) = timed(227);
+    EXPECT_EQ(r.outcome, KeyOutcome::LinkFailed);
+    EXPECT_EQ(r.error, u"unplugged");
+    EXPECT_LT(ms, 400);
+
+    link.close();
+    EXPECT_EQ(keys.exchange(227).outcome, KeyOutcome::LinkFailed);
+}
+
+TEST_F(KeyExchangeFixture, SecondStartWhileBusyIsRefusedWithoutTouchingTheLink)
+{
+    link.script({{50, displayReply(12, 0, 0, 1)}});
+    QSignalSpy spy(&keys, &KeyExchange::finished);
+    keys.start(182);
+    ASSERT_TRUE(keys.busy());
+    keys.start(227);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<KeyResult>().outcome, KeyOutcome::LinkFailed);
+    ASSERT_TRUE(spy.wait(1000));
+    const KeyResult first = spy.at(1).at(0).value<KeyResult>();
+    EXPECT_TRUE(first.ok());
+    EXPECT_EQ(first.key, 182);
+    EXPECT_EQ(link.written(), QByteArray(1, char(182)));
+}
