@@ -1,0 +1,123 @@
+#include "ProgramEvaluator.h"
+
+#include <QStringList>
+
+namespace ladrix {
+
+namespace {
+
+QString mnemonicOf(const Step& s)
+{
+    return s.ins.trimmed().toUpper();
+}
+
+struct Machine {
+    const ProgramEvaluator::DeviceState& state;
+    std::vector<bool> stack;
+    bool afterOutput = false;
+    EvaluationResult result;
+
+    bool fail(int step, const QString& why)
+    {
+        result.ok = false;
+        result.faultStep = step;
+        result.fault = why;
+        return false;
+    }
+
+    bool push(int step, bool value)
+    {
+        if (afterOutput) {
+            stack.clear();
+            afterOutput = false;
+        }
+        if (int(stack.size()) >= ProgramEvaluator::kMaxBlocks)
+            return fail(step, QStringLiteral("too many open blocks"));
+        stack.push_back(value);
+        return true;
+    }
+
+    bool combineTop(int step, bool value, bool isAnd)
+    {
+        if (stack.empty())
+            return fail(step, QStringLiteral("contact without a block"));
+        stack.back() = isAnd ? (stack.back() && value) : (stack.back() || value);
+        return true;
+    }
+
+    bool combineBlocks(int step, bool isAnd)
+    {
+        if (stack.size() < 2)
+            return fail(step, QStringLiteral("ANB or ORB without two blocks"));
+        const bool inner = stack.back();
+        stack.pop_back();
+        return combineTop(step, inner, isAnd);
+    }
+
+    // Executes step i; `next` is the following step when there is one (for the K constant).
+    // Returns false on a fault.
+    bool execute(int i, const Step& s, const Step* next)
+    {
+        const QString ins = mnemonicOf(s);
+        const QString dev = s.data.trimmed();
+        if (ins == "LD" || ins == "LDI" || ins == "STL")
+            return push(i, (ins == "LDI") != state(dev));
+        if (ins == "AND" || ins == "ANI" || ins == "OR" || ins == "ORI") {
+            const bool inverted = ins == "ANI" || ins == "ORI";
+            return combineTop(i, inverted != state(dev), ins.startsWith('A'));
+        }
+        if (ins == "ANB" || ins == "ORB")
+            return combineBlocks(i, ins == "ANB");
+        if (isOutputMnemonic(ins)) {
+            OutputAction a{ins, dev, {}, stack.empty() || stack.back(), i};
+            if (ins == "OUT" && next && mnemonicOf(*next) == "K")
+                a.constant = next->data.trimmed();
+            result.actions.push_back(a);
+            afterOutput = true;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+bool isOutputMnemonic(const QString& ins)
+{
+    static const QStringList outputs{"OUT", "S",   "R",   "PLS", "CJP", "EJP",
+                                     "MC",  "MCR", "SFT", "RST", "NOP", "END"};
+    return outputs.contains(ins);
+}
+
+bool isConditionMnemonic(const QString& ins)
+{
+    static const QStringList conditions{"LD", "LDI", "AND", "ANI", "OR", "ORI", "ANB", "ORB"};
+    return conditions.contains(ins);
+}
+
+EvaluationResult ProgramEvaluator::run(const std::vector<Step>& steps) const
+{
+    Machine m{m_state, {}, false, {}};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step* next = i + 1 < steps.size() ? &steps[i + 1] : nullptr;
+        if (!m.execute(int(i), steps[i], next))
+            break;
+    }
+    return m.result;
+}
+
+EvaluationResult ProgramEvaluator::run(const ProgramStore& store, int first, int last) const
+{
+    first = std::max(first, 0);
+    last = std::min(last, ProgramStore::kLastIndex);
+    std::vector<Step> steps;
+    for (int i = first; i <= last; ++i)
+        steps.push_back(store.step(i));
+    EvaluationResult r = run(steps);
+    for (OutputAction& a : r.actions)
+        a.step += first;
+    if (r.faultStep >= 0)
+        r.faultStep += first;
+    return r;
+}
+
+} // namespace ladrix

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/ProgramStore.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace ladrix {
+
+// One output step as executed: its mnemonic, operand, the constant of its K step (OUT of a
+// timer or counter) and whether power reached it.
+struct OutputAction {
+    QString ins;
+    QString dev;
+    QString constant;
+    bool power = false;
+    int step = 0;
+
+    bool sameInstruction(const OutputAction& o) const
+    {
+        return ins == o.ins && dev == o.dev && constant == o.constant;
+    }
+};
+
+struct EvaluationResult {
+    std::vector<OutputAction> actions;
+    // A step the block stack cannot execute (ANB without two blocks, AND with no block, more
+    // blocks than the controller holds); evaluation stops there.
+    bool ok = true;
+    int faultStep = -1;
+    QString fault;
+};
+
+// True for the mnemonics that drive an output: OUT and the function-box instructions.
+bool isOutputMnemonic(const QString& ins);
+// True for LD, LDI, AND, ANI, OR, ORI, ANB, ORB.
+bool isConditionMnemonic(const QString& ins);
+
+// Executes an instruction list as the controller does: contacts work on the top of a block
+// stack, ANB and ORB combine the two top blocks, outputs take the top block's value. An LD
+// that follows an output starts a new rung with an empty stack; an output with no block is
+// driven by the power rail.
+class ProgramEvaluator {
+public:
+    using DeviceState = std::function<bool(const QString& dev)>;
+
+    static constexpr int kMaxBlocks = 11;
+
+    explicit ProgramEvaluator(DeviceState state) : m_state(std::move(state)) {}
+
+    // Runs steps [first, last] of the store (mnemonics compared trimmed, in upper case).
+    EvaluationResult run(const ProgramStore& store, int first, int last) const;
+    EvaluationResult run(const std::vector<Step>& steps) const;
+
+private:
+    DeviceState m_state;
+};
+
+} // namespace ladrix

@@ -1,0 +1,160 @@
+#include "LadderDrawer.h"
+
+#include "RungLayout.h"
+
+#include <QStringList>
+
+namespace ladrix {
+
+namespace {
+
+QString mnemonicAt(const ProgramStore& store, int i)
+{
+    return ProgramStore::inRange(i) ? store.step(i).ins.trimmed().toUpper() : QString();
+}
+
+bool isOutput(const QString& ins)
+{
+    static const QStringList outputs{"OUT", "S",   "R",   "PLS", "CJP", "EJP",
+                                     "MC",  "MCR", "SFT", "RST", "NOP", "END"};
+    return outputs.contains(ins);
+}
+
+// Outputs that stack below the previous one in column 9; MC, MCR and END start a rung.
+bool stacks(const QString& ins)
+{
+    return isOutput(ins) && ins != "MC" && ins != "MCR" && ins != "END";
+}
+
+class Drawer {
+public:
+    Drawer(const ProgramStore& store, LadderGrid& grid) : m_store(store), m_grid(grid) {}
+
+    int run();
+
+private:
+    // Reads the output at step i (with its K step); returns the step after it.
+    int readOutput(int i, std::vector<RungLayout::Output>& outputs) const;
+    bool rowIsFree(int row) const;
+    bool place(const std::vector<RungLayout::Output>& outputs);
+    bool handleContact(const QString& ins, const QString& dev);
+
+    const ProgramStore& m_store;
+    LadderGrid& m_grid;
+    RungLayout m_rung;
+    int m_rowNext = 0;
+};
+
+int Drawer::readOutput(int i, std::vector<RungLayout::Output>& outputs) const
+{
+    const Step& s = m_store.step(i);
+    const QString ins = s.ins.trimmed().toUpper();
+    if (ins != "OUT") {
+        outputs.push_back({kFunctionBox, s.data.trimmed(), ins});
+        return i + 1;
+    }
+    RungLayout::Output coil{kCoil, s.data.trimmed(), {}};
+    if (mnemonicAt(m_store, i + 1) == "K") {
+        coil.data = m_store.step(i + 1).data.trimmed();
+        ++i;
+    }
+    outputs.push_back(coil);
+    return i + 1;
+}
+
+bool Drawer::rowIsFree(int row) const
+{
+    for (int column = 0; column < LadderGrid::kColumns; ++column) {
+        if (!(m_grid.cell(row * LadderGrid::kColumns + column) == Cell{}))
+            return false;
+    }
+    return true;
+}
+
+bool Drawer::place(const std::vector<RungLayout::Output>& outputs)
+{
+    const std::vector<Cell> cells = m_rung.cells(outputs);
+    m_rung.clear();
+    if (cells.empty())
+        return false;
+    const int rows = int(cells.size()) / LadderGrid::kColumns;
+    // The rung needs rows that hold nothing, under a row with no link hanging into them.
+    for (int row = m_rowNext; row + rows <= LadderGrid::kRows; ++row) {
+        bool free = true;
+        for (int r = row; r < row + rows && free; ++r)
+            free = rowIsFree(r);
+        for (int column = 0; column < LadderGrid::kColumns && free && row > 0; ++column) {
+            const Cell& above = m_grid.cell((row - 1) * LadderGrid::kColumns + column);
+            free = above.left != kLinkDown && above.right != kLinkDown;
+        }
+        if (!free)
+            continue;
+        const int first = row * LadderGrid::kColumns;
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            m_grid.cell(first + int(k)) = cells[k];
+        m_rowNext = row + rows;
+        return true;
+    }
+    return false;
+}
+
+bool Drawer::handleContact(const QString& ins, const QString& dev)
+{
+    const qint16 code = ins.endsWith('I') ? kClosedContact : kContact;
+    if (ins == "LD" || ins == "LDI")
+        return m_rung.openBlock(code, dev);
+    if (ins == "AND" || ins == "ANI")
+        return m_rung.addSeries(code, dev);
+    if (ins == "OR" || ins == "ORI")
+        return m_rung.addParallel(code, dev);
+    return m_rung.joinBlocks(ins == "ANB");
+}
+
+int Drawer::run()
+{
+    static const QStringList contacts{"LD", "LDI", "AND", "ANI", "OR", "ORI", "ANB", "ORB"};
+    const int last = std::min(m_store.maxStep(), ProgramStore::kLastIndex);
+    int i = 0;
+    while (i <= last) {
+        const QString ins = mnemonicAt(m_store, i);
+        if (contacts.contains(ins)) {
+            if (!handleContact(ins, m_store.step(i).data))
+                return i;
+            ++i;
+            continue;
+        }
+        if (!isOutput(ins)) {
+            ++i;
+            continue;
+        }
+        const int first = i;
+        if (m_rung.openBlocks() > 1)
+            return first;
+        std::vector<RungLayout::Output> outputs;
+        i = readOutput(i, outputs);
+        while (i <= last && stacks(mnemonicAt(m_store, i)))
+            i = readOutput(i, outputs);
+        if (!place(outputs))
+            return first;
+    }
+    // A condition left without an output is drawn as it stands.
+    if (m_rung.openBlocks() > 1)
+        return last;
+    if (!m_rung.isEmpty() && !place({}))
+        return last;
+    return -1;
+}
+
+} // namespace
+
+int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid)
+{
+    return Drawer(store, grid).run();
+}
+
+void drawLadder(const ProgramStore& store, LadderGrid& grid)
+{
+    drawLadderUpTo(store, grid);
+}
+
+} // namespace ladrix

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/LadderGrid.h"
+#include "core/ProgramStore.h"
+
+#include <array>
+
+namespace ladrix {
+
+// The walk of the compilation over rungs and branch depths. Depth 0 is a rung's main row,
+// depth n the branch row n rows below it. Positions are cell indices; -1 is "no position".
+class LadderWalk final {
+public:
+    LadderWalk(const LadderGrid& grid, ProgramStore& store);
+    void run();
+
+private:
+    static constexpr int kDepths = 257;
+    static constexpr int kNone = -1;
+
+    const Cell& at(int index) const;
+    int column(int index) const { return index % LadderGrid::kColumns; }
+    bool rightLinked(int index) const { return at(index).right == kLinkDown; }
+    bool leftLinked(int index) const { return at(index).left == kLinkDown; }
+
+    void write(const QString& ins, const QString& data);
+    void emitOutput(const Cell& c);
+    void emitMainRow(int pos);
+    void emitBranch(int pos);
+    void emitDue(int depth);
+    void emitFinishedGroups();
+
+    struct BranchScan {
+        int elements = 0;
+        int end = 0; // cell where the scan stopped
+    };
+    BranchScan scanBranch(int start) const;
+    void lookForBranches(int pos);
+    void scanNewDepth(int pos);
+    void clearPosition(int depth);
+
+    void moveOn();
+    void descend();
+    void ascend();
+    void startRung(int cell);
+    void nextRung();
+    void nextStepRung();
+
+    const LadderGrid& m_grid;
+    ProgramStore& m_store;
+    std::array<int, kDepths> m_walkPos{};
+    std::array<bool, kDepths> m_openBlock{};
+    std::array<bool, kDepths> m_multiBranch{};
+    std::array<bool, kDepths> m_needOrb{};
+    std::array<bool, kDepths> m_needAnb{};
+    // The branch at this depth has been scanned since its position was set.
+    std::array<bool, kDepths> m_scanned{};
+    bool m_hasOrGroup = false;
+    int m_depth = 0;
+    int m_step = 0;
+    int m_row = 0;
+    bool m_stepMode = false;
+    int m_stepColumn = 0;
+    bool m_stopped = false;
+};
+
+} // namespace ladrix

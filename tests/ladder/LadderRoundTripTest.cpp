@@ -1,0 +1,92 @@
+#include "LadderTestSupport.h"
+#include "ladder/LadderCompiler.h"
+#include "ladder/LadderDrawer.h"
+#include "ladder/ProgramEquivalence.h"
+
+#include <gtest/gtest.h>
+
+using namespace ladrix;
+using namespace ladrix::test;
+
+namespace {
+
+constexpr int kPrograms = 2500;
+
+struct Trip {
+    LadderGrid grid;
+    ProgramStore compiled;
+    int stoppedAt = -1;
+};
+
+Trip drawAndCompile(const ProgramStore& program)
+{
+    Trip t;
+    t.stoppedAt = drawLadderUpTo(program, t.grid);
+    t.compiled.plcType = program.plcType;
+    compileLadder(t.grid, t.compiled);
+    return t;
+}
+
+} // namespace
+
+TEST(LadderRoundTrip, EquivalenceTellsListsApart)
+{
+    const ProgramStore a = programOf({"LD X0", "AND X1", "OR X2", "OUT Y30"});
+    const ProgramStore same = programOf({"LD X2", "LD X0", "AND X1", "ORB", "OUT Y30"});
+    const ProgramStore other = programOf({"LD X0", "LD X1", "OR X2", "ANB", "OUT Y30"});
+    const ProgramStore otherOutput = programOf({"LD X0", "AND X1", "OR X2", "OUT Y31"});
+    const ProgramStore otherOrder = programOf({"LD X0", "AND X1", "OR X2", "OUT Y30", "OUT Y31"});
+    EXPECT_TRUE(compareLists(a, same, 2000).equal);
+    EXPECT_FALSE(compareLists(a, other, 2000).equal);
+    EXPECT_FALSE(compareLists(a, otherOutput, 2000).equal);
+    EXPECT_FALSE(compareLists(a, otherOrder, 2000).equal);
+    const ProgramStore timer = programOf({"LD X0", "OUT T50", "K 10"});
+    EXPECT_FALSE(compareLists(timer, programOf({"LD X0", "OUT T50", "K 11"}), 2000).equal);
+    EXPECT_EQ(splitRungs(otherOrder, 2000).size(), 1U);
+    EXPECT_EQ(splitRungs(programOf({"LD X0", "OUT Y30", "", "LDI X1", "OUT Y31"}), 2000).size(),
+              2U);
+}
+
+TEST(LadderRoundTrip, RandomProgramsDrawAndCompileBackToEquivalentLists)
+{
+    ProgramGenerator generator(7);
+    int rungs = 0;
+    for (int n = 0; n < kPrograms; ++n) {
+        const QStringList lines = generator.program(1990);
+        const ProgramStore program = programOf(lines);
+        const Trip trip = drawAndCompile(program);
+        ASSERT_EQ(trip.stoppedAt, -1) << lines.join(" | ").toStdString();
+        ASSERT_EQ(checkDrawnGrid(trip.grid), "") << lines.join(" | ").toStdString();
+        const Equivalence e = compareLists(program, trip.compiled, 2000);
+        ASSERT_TRUE(e.equal) << e.difference.toStdString() << "\n  "
+                             << lines.join(" | ").toStdString() << "\n  "
+                             << listOf(trip.compiled).join(" | ").toStdString()
+                             << gridPicture(trip.grid, 0, 12).toStdString();
+        rungs += int(splitRungs(program, 2000).size());
+    }
+    EXPECT_GT(rungs, 3 * kPrograms) << "the generator should make several rungs per program";
+}
+
+TEST(LadderRoundTrip, CompiledListsAreStableUnderAnotherRoundTrip)
+{
+    ProgramGenerator generator(11);
+    for (int n = 0; n < kPrograms; ++n) {
+        const QStringList lines = generator.program(1990);
+        const Trip first = drawAndCompile(programOf(lines));
+        const Trip second = drawAndCompile(first.compiled);
+        ASSERT_EQ(listOf(second.compiled), listOf(first.compiled))
+            << lines.join(" | ").toStdString() << gridPicture(first.grid, 0, 12).toStdString()
+            << gridPicture(second.grid, 0, 12).toStdString();
+    }
+}
+
+TEST(LadderRoundTrip, LargeProgramFillsTheStepsAndRoundTrips)
+{
+    ProgramGenerator generator(3);
+    const QStringList lines = generator.program(1990, 1000);
+    EXPECT_GT(lines.size(), 1800);
+    const ProgramStore program = programOf(lines);
+    const Trip trip = drawAndCompile(program);
+    EXPECT_EQ(trip.stoppedAt, -1);
+    EXPECT_TRUE(compareLists(program, trip.compiled, 2000).equal);
+}
