@@ -1,0 +1,139 @@
+// The commands behind the main window's menu items, by item name.
+#include "AboutDialog.h"
+#include "InstrWindow.h"
+#include "MainWindow.h"
+#include "ProjectCommands.h"
+#include "UserPrompts.h"
+#include "core/Project.h"
+#include "core/StepEditing.h"
+#include "il/FindDialog.h"
+#include "il/InstrEditor.h"
+
+namespace ladrix {
+
+void MainWindow::registerCommands()
+{
+    addFileCommands();
+    addInstrCommands();
+    addLadderCommands();
+    addOtherCommands();
+}
+
+void MainWindow::afterSaveQuestion(const std::function<void()>& command)
+{
+    m_instr->commitEdits();
+    if (m_commands->maybeSave())
+        command();
+}
+
+void MainWindow::addFileCommands()
+{
+    ProjectCommands& c = *m_commands;
+    add(QStringLiteral("mnuFNew"), [this, &c] { afterSaveQuestion([&c] { c.newProject(); }); });
+    add(QStringLiteral("mnuFOpen"),
+        [this, &c] { afterSaveQuestion([&c] { c.openProject(QString()); }); });
+    add(QStringLiteral("mnuFSave"), [this, &c] {
+        m_instr->commitEdits();
+        c.saveProject(m_project.program().projectFile);
+    });
+    add(QStringLiteral("mnuFSaveAs"), [this, &c] {
+        m_instr->commitEdits();
+        c.saveProject(QString());
+    });
+    add(QStringLiteral("mnuFClose"), [this, &c] { afterSaveQuestion([&c] { c.closeProject(); }); });
+    add(QStringLiteral("mnuFISaveAs"), [this, &c] {
+        m_instr->commitEdits();
+        c.saveInstructionListAs();
+    });
+    add(QStringLiteral("mnuFLSaveAs"), [&c] { c.saveLadderAs(); });
+    add(QStringLiteral("mnuFOpenIns"), [&c] { c.loadInstructionList(); });
+    add(QStringLiteral("mnuFOpenLad"), [&c] { c.loadLadder(); });
+    add(QStringLiteral("mnuFImp"),
+        [this, &c] { afterSaveQuestion([&c] { c.importZk1(QString()); }); });
+    add(QStringLiteral("mnuFPrint"), [this] { notAvailable(QStringLiteral("mnuFPrint")); });
+    add(QStringLiteral("mnuFExit"), [this] { exitNow(); });
+}
+
+void MainWindow::blockCommand(const std::function<void()>& edit, bool stepsChange)
+{
+    m_instr->commitEdits();
+    edit();
+    if (stepsChange)
+        m_project.notifyStepsChanged();
+    m_project.notifyStateChanged();
+}
+
+void MainWindow::addInstrCommands()
+{
+    ProgramStore& store = m_project.program();
+    add(QStringLiteral("mnuIView"), [this] { toggleInstrWindow(); });
+    add(QStringLiteral("mnuII2L"), [this] { notAvailable(QStringLiteral("mnuII2L")); });
+    add(QStringLiteral("mnuIFirst"),
+        [this, &store] { blockCommand([&store] { setBlockHead(store); }, false); });
+    add(QStringLiteral("mnuILast"),
+        [this, &store] { blockCommand([&store] { setBlockTail(store); }, false); });
+    add(QStringLiteral("mnuIClear"),
+        [this, &store] { blockCommand([&store] { clearBlock(store); }, false); });
+    add(QStringLiteral("mnuICopy"),
+        [this, &store] { blockCommand([&store] { copyBlock(store); }, false); });
+    add(QStringLiteral("mnuICut"), [this, &store] {
+        blockCommand(
+            [&store] {
+                copyBlock(store);
+                deleteBlock(store);
+            },
+            true);
+    });
+    add(QStringLiteral("mnuIPaste"),
+        [this, &store] { blockCommand([&store] { pasteBlock(store); }, true); });
+    add(QStringLiteral("mnuIDel"),
+        [this, &store] { blockCommand([&store] { deleteBlock(store); }, true); });
+    add(QStringLiteral("mnuIFind"), [this] {
+        m_instr->commitEdits();
+        FindDialog dialog(m_project, m_instr->editor(), this);
+        m_prompts.runDialog(dialog);
+    });
+    add(QStringLiteral("mnuIInsert"), [this] { m_instr->editor().insertIns(); });
+    add(QStringLiteral("mnuIDelete"), [this] { m_instr->editor().deleteIns(); });
+    add(QStringLiteral("mnuIOpen"), [this] {
+        m_instr->commitEdits();
+        m_commands->insertFile();
+    });
+    add(QStringLiteral("mnuISaveB"), [this] {
+        m_instr->commitEdits();
+        m_commands->saveBlockAs();
+    });
+}
+
+void MainWindow::addLadderCommands()
+{
+    for (const char* name : {"mnuLView", "mnuLTool", "mnuL2I", "mnuLInsert", "mnuLDelete"})
+        add(QString::fromLatin1(name),
+            [this, item = QString::fromLatin1(name)] { notAvailable(item); });
+    add(QStringLiteral("mnuLClear"), [this] {
+        m_project.grid().clear();
+        m_project.notifyGridChanged();
+    });
+}
+
+void MainWindow::addOtherCommands()
+{
+    add(QStringLiteral("mnuTConn"), [this] { notAvailable(QStringLiteral("mnuTConn")); });
+    add(QStringLiteral("mnuTCommS"), [this] { notAvailable(QStringLiteral("mnuTCommS")); });
+    add(QStringLiteral("mnuHHelp"), [this] { openHelp(QStringLiteral("guide.html")); });
+    add(QStringLiteral("mnuHPro"), [this] { openHelp(QStringLiteral("reference.html")); });
+    add(QStringLiteral("mnuHAbout"), [this] {
+        AboutDialog dialog(m_prompts, m_systemInfoTool, this);
+        m_prompts.runDialog(dialog);
+    });
+}
+
+void MainWindow::toggleInstrWindow()
+{
+    if (m_instr->isShown())
+        m_instr->hide();
+    else
+        m_instr->show();
+}
+
+} // namespace ladrix

@@ -1,0 +1,296 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "AppTexts.h"
+#include "InstrWindow.h"
+#include "MenuTable.h"
+#include "ProjectCommands.h"
+#include "StartFile.h"
+#include "ToolIcons.h"
+#include "UserPrompts.h"
+#include "core/Project.h"
+#include "core/RuntimeError.h"
+#include "core/StepEditing.h"
+#include "core/TextHelpers.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace ladrix {
+
+namespace {
+
+// Items and buttons offered only while a project is open.
+const QStringList& projectMenuItems()
+{
+    static const QStringList items{
+        QStringLiteral("mnuIView"),    QStringLiteral("mnuLView"),    QStringLiteral("mnuFSave"),
+        QStringLiteral("mnuFSaveAs"),  QStringLiteral("mnuFImp"),     QStringLiteral("mnuFClose"),
+        QStringLiteral("mnuFISaveAs"), QStringLiteral("mnuFLSaveAs"), QStringLiteral("mnuFOpenIns"),
+        QStringLiteral("mnuFOpenLad"), QStringLiteral("mnuFPrint"),   QStringLiteral("mnuIFirst"),
+        QStringLiteral("mnuILast"),    QStringLiteral("mnuIClear"),   QStringLiteral("mnuIInsert"),
+        QStringLiteral("mnuIDelete"),  QStringLiteral("mnuIFind"),    QStringLiteral("mnuIOpen"),
+        QStringLiteral("mnuISaveB"),   QStringLiteral("mnuLInsert"),  QStringLiteral("mnuLDelete"),
+        QStringLiteral("mnuLClear"),   QStringLiteral("mnuL2I"),      QStringLiteral("mnuTConn"),
+    };
+    return items;
+}
+
+const QStringList& projectToolButtons()
+{
+    static const QStringList keys{
+        QStringLiteral("mnuFSave"), QStringLiteral("mnuFPrint"),  QStringLiteral("mnuIUp"),
+        QStringLiteral("mnuIDown"), QStringLiteral("mnuIInsert"), QStringLiteral("mnuIDelete"),
+        QStringLiteral("mnuIFind"), QStringLiteral("mnuLInsert"), QStringLiteral("mnuLDelete"),
+        QStringLiteral("mnuLCnv"),  QStringLiteral("mnuConn"),
+    };
+    return keys;
+}
+
+// Offered only while both block marks are set.
+const QStringList& blockMenuItems()
+{
+    static const QStringList items{QStringLiteral("mnuICut"), QStringLiteral("mnuICopy"),
+                                   QStringLiteral("mnuIPaste"), QStringLiteral("mnuIDel")};
+    return items;
+}
+
+const QStringList& blockToolButtons()
+{
+    static const QStringList keys{QStringLiteral("mnuICut"), QStringLiteral("mnuICopy"),
+                                  QStringLiteral("mnuIPaste")};
+    return keys;
+}
+
+void enableAll(const QHash<QString, QAction*>& actions, const QStringList& names, bool on)
+{
+    for (const QString& name : names) {
+        if (QAction* action = actions.value(name))
+            action->setEnabled(on);
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), m_project(project), m_prompts(prompts), m_area(new QMdiArea),
+      m_menuTimer(new QTimer(this)),
+      m_helpFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"))),
+      m_systemInfoTool(findSystemInfoTool())
+{
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(texts::kWindowTitle);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_area);
+    resize(900, 640);
+
+    m_instr = new InstrWindow(m_project, *m_area, m_prompts);
+    EditorHooks hooks{[this] { m_instr->show(); }, [] {}, [this] { m_instr->hide(); }};
+    m_commands = std::make_unique<ProjectCommands>(m_project, m_prompts, this, std::move(hooks));
+
+    buildMenus();
+    buildToolBar();
+    registerCommands();
+
+    // The signals keep the menus current at once; the timer catches anything changed quietly.
+    m_menuTimer->setObjectName(QStringLiteral("timMenu"));
+    m_menuTimer->setInterval(500);
+    connect(m_menuTimer, &QTimer::timeout, this, &MainWindow::refreshMenus);
+    m_menuTimer->start();
+    connect(&m_project, &Project::stepsChanged, this, &MainWindow::refreshMenus);
+    connect(&m_project, &Project::stateChanged, this, &MainWindow::refreshMenus);
+    connect(&m_project, &Project::modifiedChanged, this, &MainWindow::refreshMenus);
+    connect(m_instr, &InstrWindow::shownChanged, this, &MainWindow::refreshMenus);
+    refreshMenus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    for (const MenuSpec& spec : menuTree()) {
+        QMenu* menu = menuBar()->addMenu(spec.caption);
+        menu->setObjectName(spec.name);
+        for (const MenuEntry& entry : spec.entries) {
+            QAction* action =
+                entry.caption.isEmpty() ? menu->addSeparator() : menu->addAction(entry.caption);
+            action->setObjectName(entry.name);
+            action->setShortcut(entry.shortcut);
+            action->setCheckable(entry.checkable);
+            action->setVisible(!entry.hidden);
+            m_menu.insert(entry.name, action);
+            if (!entry.caption.isEmpty())
+                connect(action, &QAction::triggered, this,
+                        [this, name = entry.name] { runCommand(name); });
+        }
+    }
+}
+
+void MainWindow::buildToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("Toolbar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolEntry& entry : toolbarButtons()) {
+        QAction* action = nullptr;
+        if (entry.caption.isEmpty()) {
+            action = m_toolBar->addSeparator();
+        } else {
+            action = m_toolBar->addAction(toolIcon(entry.key), entry.caption);
+            action->setToolTip(entry.toolTip);
+            connect(action, &QAction::triggered, this,
+                    [this, runs = entry.runs] { runCommand(runs); });
+            if (QWidget* button = m_toolBar->widgetForAction(action))
+                button->setObjectName(entry.key);
+        }
+        action->setObjectName(entry.key);
+        m_tools.insert(entry.key, action);
+    }
+}
+
+QAction* MainWindow::menuAction(const QString& name) const
+{
+    return m_menu.value(name);
+}
+
+QAction* MainWindow::toolAction(const QString& key) const
+{
+    return m_tools.value(key);
+}
+
+void MainWindow::add(const QString& name, std::function<void()> command)
+{
+    m_run.insert(name, std::move(command));
+}
+
+void MainWindow::runCommand(const QString& name)
+{
+    const auto found = m_run.constFind(name);
+    if (found == m_run.constEnd())
+        return;
+    // A fault inside a command ends that command only, with its message.
+    try {
+        (*found)();
+    } catch (const RuntimeError& error) {
+        m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
+    } catch (const std::exception& error) {
+        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误"),
+                          QString::fromLocal8Bit(error.what()));
+    }
+    refreshMenus();
+}
+
+void MainWindow::refreshMenus()
+{
+    const ProgramStore& store = m_project.program();
+    const bool open = m_project.isOpen();
+    enableAll(m_menu, projectMenuItems(), open);
+    enableAll(m_tools, projectToolButtons(), open);
+
+    m_menu.value(QStringLiteral("mnuIView"))->setChecked(m_instr->isShown());
+    // The ladder window is not part of this build, so its item is never checked and the
+    // palette it carries is never offered.
+    const bool ladderShown = false;
+    m_menu.value(QStringLiteral("mnuLView"))->setChecked(ladderShown);
+    m_menu.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
+    m_tools.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
+
+    const bool block = blockComplete(store);
+    enableAll(m_menu, blockMenuItems(), block);
+    enableAll(m_tools, blockToolButtons(), block);
+    m_menu.value(QStringLiteral("mnuIFirst"))->setChecked(store.blockStart >= 0);
+    m_menu.value(QStringLiteral("mnuILast"))->setChecked(store.blockEnd >= 0);
+
+    QString title = texts::kWindowTitle;
+    if (open) {
+        title = store.projectName + (m_project.isModified() ? QStringLiteral("*") : QString()) +
+                texts::kTitleSuffix;
+    }
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+void MainWindow::startUp(const QString& commandLinePath)
+{
+    try {
+        clearBlock(m_project.program());
+        m_project.notifyStateChanged();
+        switch (startFileKind(commandLinePath)) {
+        case StartFileKind::Project:
+            m_commands->openProject(commandLinePath);
+            break;
+        case StartFileKind::Zk1: {
+            QString name;
+            QString ext;
+            // Saving then asks for a file, starting in the imported file's folder.
+            ProgramStore& store = m_project.program();
+            store.projectFile = splitPath(commandLinePath, name, ext);
+            if (m_commands->importZk1(commandLinePath))
+                store.projectName = texts::kDefaultProjectName;
+            else
+                store.projectFile.clear();
+            m_project.notifyStateChanged();
+            break;
+        }
+        case StartFileKind::None:
+            break;
+        }
+    } catch (const RuntimeError& error) {
+        m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
+    }
+    refreshMenus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_exitConfirmed) {
+        if (!m_prompts.confirmExit(this) || !m_commands->maybeSave()) {
+            event->ignore();
+            return;
+        }
+    }
+    m_exitConfirmed = false;
+    m_menuTimer->stop();
+    event->accept();
+}
+
+void MainWindow::exitNow()
+{
+    if (!m_commands->maybeSave())
+        return;
+    m_exitConfirmed = true;
+    close();
+}
+
+void MainWindow::openHelp(const QString& page)
+{
+    const QString path = QDir(m_helpFolder).filePath(page);
+    if (!QFileInfo::exists(path)) {
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle,
+                          texts::kHelpMissing.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!m_prompts.openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle,
+                          texts::kHelpNotOpened.arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::notAvailable(const QString& name)
+{
+    QString caption = m_menu.contains(name) ? m_menu.value(name)->text() : name;
+    caption.remove(QLatin1Char('&'));
+    m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
+                      texts::kNotAvailable.arg(caption));
+}
+
+} // namespace ladrix

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+namespace ladrix {
+
+// One item of a menu; an entry without a caption is a separator.
+struct MenuEntry {
+    QString name;
+    QString caption;
+    QKeySequence shortcut = {};
+    bool checkable = false;
+    bool hidden = false;
+};
+
+struct MenuSpec {
+    QString name;
+    QString caption;
+    QList<MenuEntry> entries;
+};
+
+// One toolbar button: a click runs the menu item `runs`; no caption means a separator.
+struct ToolEntry {
+    QString key;
+    QString caption;
+    QString toolTip;
+    QString runs;
+};
+
+// The main window's menu bar, in order.
+const QList<MenuSpec>& menuTree();
+// The main window's toolbar, in order.
+const QList<ToolEntry>& toolbarButtons();
+
+} // namespace ladrix

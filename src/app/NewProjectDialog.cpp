@@ -1,0 +1,105 @@
+#include "NewProjectDialog.h"
+
+#include "AppTexts.h"
+#include "UserPrompts.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace ladrix {
+
+QString projectNameProblem(const QString& name)
+{
+    if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+        return QStringLiteral("工程名称不能包含逗号（,）或双引号（\"）。");
+    return {};
+}
+
+NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_name(new QLineEdit(texts::kDefaultProjectName)),
+      m_mode(new QListWidget), m_ok(new QPushButton(QStringLiteral("确定")))
+{
+    setObjectName(QStringLiteral("frmNew"));
+    setWindowTitle(QStringLiteral("建立新工程"));
+    setModal(true);
+
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_name->installEventFilter(this);
+    m_mode->setObjectName(QStringLiteral("lstMode"));
+    m_mode->addItems({QStringLiteral("Orvane QL100/RB1"), QStringLiteral("Orvane QL300/RB2")});
+    m_mode->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_mode->setCurrentRow(-1);
+    m_mode->setMaximumHeight(m_mode->sizeHintForRow(0) * 2 + 2 * m_mode->frameWidth() + 4);
+
+    m_ok->setObjectName(QStringLiteral("OKButton"));
+    m_ok->setEnabled(false);
+    m_ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("工程名称"), m_name);
+    form->addRow(QStringLiteral("PLC型号"), m_mode);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+
+    connect(m_mode, &QListWidget::itemSelectionChanged, this,
+            [this] { m_ok->setEnabled(!m_mode->selectedItems().isEmpty()); });
+    connect(m_ok, &QPushButton::clicked, this, &NewProjectDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &NewProjectDialog::reject);
+}
+
+QString NewProjectDialog::projectName() const
+{
+    const QString name = m_name->text().trimmed();
+    return name.isEmpty() ? texts::kDefaultProjectName : name;
+}
+
+int NewProjectDialog::plcType() const
+{
+    const QList<QListWidgetItem*> selected = m_mode->selectedItems();
+    return selected.isEmpty() ? -1 : m_mode->row(selected.constFirst());
+}
+
+void NewProjectDialog::accept()
+{
+    if (plcType() < 0)
+        return;
+    const QString problem = projectNameProblem(m_name->text());
+    if (!problem.isEmpty()) {
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle, problem);
+        m_name->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+void NewProjectDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
+}
+
+bool NewProjectDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Selected after the focus event, so that a mouse click placing the cursor does not undo it.
+    if (watched == m_name && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_name, &QLineEdit::selectAll);
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace ladrix

@@ -1,0 +1,233 @@
+#include "ProjectCommands.h"
+
+#include "AppTexts.h"
+#include "NewProjectDialog.h"
+#include "UserPrompts.h"
+#include "core/Project.h"
+#include "core/StepEditing.h"
+#include "core/TextHelpers.h"
+#include "files/ProjectFiles.h"
+
+#include <QFileInfo>
+
+namespace ladrix {
+
+namespace {
+
+bool namesFolder(const QString& path)
+{
+    return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')) ||
+           QFileInfo(path).isDir();
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(Project& project, UserPrompts& prompts, QWidget* parent,
+                                 EditorHooks hooks)
+    : m_project(project), m_prompts(prompts), m_parent(parent), m_hooks(std::move(hooks))
+{
+}
+
+bool ProjectCommands::maybeSave()
+{
+    if (!m_project.isOpen() || !m_project.isModified())
+        return true;
+    switch (m_prompts.askSaveChanges(m_parent, m_project.program().projectName)) {
+    case UserPrompts::SaveChoice::Save:
+        return saveProject(m_project.program().projectFile);
+    case UserPrompts::SaveChoice::Discard:
+        return true;
+    case UserPrompts::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool ProjectCommands::newProject()
+{
+    NewProjectDialog dialog(m_prompts, m_parent);
+    if (m_prompts.runDialog(dialog) != QDialog::Accepted || dialog.plcType() < 0)
+        return false;
+
+    ProgramStore& store = m_project.program();
+    store.clearSteps();
+    m_project.grid().clear();
+    clearBlock(store);
+    store.projectFile.clear();
+    store.plcType = dialog.plcType();
+    store.projectName = dialog.projectName();
+    m_project.notifyStepsChanged();
+    m_project.notifyGridChanged();
+    m_project.notifyStateChanged();
+    m_project.markSaved();
+    m_hooks.showInstrEditor();
+    m_hooks.showLadderEditor();
+    return true;
+}
+
+bool ProjectCommands::openProject(const QString& fileName)
+{
+    QString path = fileName;
+    if (path.isEmpty())
+        path = askOpen(texts::kOpenProjectTitle, texts::kProjectOpenFilter);
+    if (path.isEmpty())
+        return false;
+
+    const FileStatus status = ladrix::openProject(path, m_project.program(), m_project.grid());
+    if (!status.ok) {
+        report(status, path);
+        return false;
+    }
+    m_project.notifyStepsChanged();
+    m_project.notifyGridChanged();
+    m_project.notifyStateChanged();
+    // A file that ended early does not hold what is now on screen.
+    if (!status.truncated)
+        m_project.markSaved();
+    report(status, path);
+    m_hooks.showInstrEditor();
+    m_hooks.showLadderEditor();
+    return true;
+}
+
+bool ProjectCommands::saveProject(const QString& fileName)
+{
+    QString path = fileName;
+    if (path.isEmpty() || namesFolder(path))
+        path = askSave(texts::kSaveProjectTitle, texts::kProjectFilter);
+    if (path.isEmpty())
+        return false;
+
+    const FileStatus status = ladrix::saveProject(path, m_project.program(), m_project.grid());
+    if (!report(status, path))
+        return false;
+    m_project.markSaved();
+    m_project.notifyStateChanged();
+    return true;
+}
+
+void ProjectCommands::closeProject()
+{
+    ProgramStore& store = m_project.program();
+    store.clearSteps();
+    store.projectName.clear();
+    store.projectFile.clear();
+    m_hooks.hideEditors();
+    m_project.notifyStepsChanged();
+    m_project.notifyStateChanged();
+    m_project.markSaved();
+}
+
+bool ProjectCommands::importZk1(const QString& fileName)
+{
+    QString path = fileName;
+    if (path.isEmpty())
+        path = askOpen(QString(), texts::kZk1Filter);
+    if (path.isEmpty())
+        return false;
+
+    const FileStatus status = ladrix::importZk1(path, m_project.program());
+    // The steps were cleared even when the file could not be read, so redraw either way.
+    m_project.notifyStepsChanged();
+    m_project.notifyStateChanged();
+    const bool ok = report(status, path);
+    m_hooks.showInstrEditor();
+    return ok;
+}
+
+bool ProjectCommands::saveInstructionListAs()
+{
+    const QString path = askSave(texts::kSaveInsTitle, texts::kInsFilter);
+    return !path.isEmpty() && report(saveInstructionList(path, m_project.program()), path);
+}
+
+bool ProjectCommands::loadInstructionList()
+{
+    const QString path = askOpen(texts::kOpenInsTitle, texts::kInsFilter);
+    if (path.isEmpty())
+        return false;
+    const FileStatus status = openInstructionList(path, m_project.program());
+    if (status.ok)
+        m_project.notifyStepsChanged();
+    const bool ok = report(status, path);
+    if (ok)
+        m_hooks.showInstrEditor();
+    return ok;
+}
+
+bool ProjectCommands::saveLadderAs()
+{
+    const QString path = askSave(texts::kSaveLadTitle, texts::kLadFilter);
+    return !path.isEmpty() && report(saveLadder(path, m_project.grid()), path);
+}
+
+bool ProjectCommands::loadLadder()
+{
+    const QString path = askOpen(texts::kOpenLadTitle, texts::kLadFilter);
+    if (path.isEmpty())
+        return false;
+    const FileStatus status = openLadder(path, m_project.grid());
+    if (status.ok)
+        m_project.notifyGridChanged();
+    const bool ok = report(status, path);
+    if (ok)
+        m_hooks.showLadderEditor();
+    return ok;
+}
+
+bool ProjectCommands::saveBlockAs()
+{
+    const QString path = askSave(texts::kSaveBlockTitle, texts::kInsFilter);
+    return !path.isEmpty() && report(saveBlock(path, m_project.program()), path);
+}
+
+bool ProjectCommands::insertFile()
+{
+    const QString path = askOpen(texts::kOpenInsTitle, texts::kInsFilter);
+    if (path.isEmpty())
+        return false;
+    QList<StepPair> pairs;
+    const FileStatus status = readStepPairs(path, pairs);
+    if (!report(status, path))
+        return false;
+    insertSteps(m_project.program(), pairs);
+    m_project.notifyStepsChanged();
+    m_hooks.showInstrEditor();
+    return true;
+}
+
+bool ProjectCommands::report(const FileStatus& status, const QString& path)
+{
+    if (!status.ok) {
+        m_prompts.message(m_parent, QMessageBox::Critical,
+                          QStringLiteral("错误 %1").arg(status.number), status.message);
+        return false;
+    }
+    if (status.truncated) {
+        QString text = texts::kTruncatedRead.arg(QFileInfo(path).fileName());
+        if (!status.message.isEmpty())
+            text += QLatin1Char('\n') + status.message;
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, text);
+    }
+    return true;
+}
+
+QString ProjectCommands::proposedName() const
+{
+    const ProgramStore& store = m_project.program();
+    QString name;
+    QString ext;
+    return splitPath(store.projectFile, name, ext) + store.projectName;
+}
+
+QString ProjectCommands::askOpen(const QString& title, const QString& filter)
+{
+    return m_prompts.openFileName(m_parent, title, filter, proposedName());
+}
+
+QString ProjectCommands::askSave(const QString& title, const QString& filter)
+{
+    return m_prompts.saveFileName(m_parent, title, filter, proposedName());
+}
+
+} // namespace ladrix

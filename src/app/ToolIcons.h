@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace ladrix {
+
+// The toolbar's images, drawn in code; a key without a drawing gives a null icon.
+QIcon toolIcon(const QString& key);
+
+} // namespace ladrix

@@ -1,0 +1,23 @@
+#include "AppTexts.h"
+#include "MainWindow.h"
+#include "StartFile.h"
+#include "StartWindow.h"
+#include "UserPrompts.h"
+#include "core/Project.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ladrix"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+
+    ladrix::Project project;
+    ladrix::WidgetPrompts prompts;
+    ladrix::MainWindow window(project, prompts);
+    auto* start = new ladrix::StartWindow(window);
+    start->show();
+    window.startUp(ladrix::commandLinePath(QApplication::arguments().mid(1)));
+    return app.exec();
+}

@@ -1,0 +1,101 @@
+#include "AppFixture.h"
+
+namespace ladrix::test {
+namespace {
+
+using ToolbarTest = AppFixture;
+
+void fillSteps(Project& project, int count)
+{
+    for (int i = 0; i < count; ++i)
+        project.program().step(i) =
+            Step{QStringLiteral("LD"), QStringLiteral("M%1").arg(100 + i), {}};
+    project.notifyStepsChanged();
+}
+
+TEST_F(ToolbarTest, MarkButtonsAndCutRunTheBlockCommands)
+{
+    newProject();
+    fillSteps(project, 30);
+    project.program().curStep = 5;
+    clickTool("mnuIUp");
+    project.program().curStep = 7;
+    clickTool("mnuIDown");
+    EXPECT_EQ(project.program().blockStart, 5);
+    EXPECT_EQ(project.program().blockEnd, 7);
+    EXPECT_TRUE(menu("mnuIFirst")->isChecked());
+    EXPECT_TRUE(tool("mnuICut")->isEnabled());
+
+    clickTool("mnuICut");
+    EXPECT_EQ(project.program().step(5).data, QStringLiteral("M108"));
+    EXPECT_EQ(project.program().step(26).data, QStringLiteral("M129"));
+    EXPECT_TRUE(project.program().step(27).isEmpty());
+    EXPECT_EQ(project.program().blockStart, -1);
+    EXPECT_EQ(project.program().blockEnd, -1);
+    EXPECT_FALSE(tool("mnuIPaste")->isEnabled());
+    EXPECT_TRUE(project.isModified());
+}
+
+TEST_F(ToolbarTest, CopyThenPasteInsertsAtTheCurrentStep)
+{
+    newProject();
+    fillSteps(project, 25);
+    project.program().curStep = 5;
+    choose("mnuIFirst");
+    project.program().curStep = 7;
+    choose("mnuILast");
+    clickTool("mnuICopy");
+    project.program().curStep = 20;
+    clickTool("mnuIPaste");
+    EXPECT_EQ(project.program().step(20).data, QStringLiteral("M105"));
+    EXPECT_EQ(project.program().step(22).data, QStringLiteral("M107"));
+    EXPECT_EQ(project.program().step(23).data, QStringLiteral("M120"));
+    // Paste keeps the marks; delete removes the block and clears them.
+    EXPECT_EQ(project.program().blockStart, 5);
+    choose("mnuIDel");
+    EXPECT_EQ(project.program().step(5).data, QStringLiteral("M108"));
+    EXPECT_EQ(project.program().blockEnd, -1);
+}
+
+TEST_F(ToolbarTest, InsertAndDeleteButtonsWorkOnTheCurrentStep)
+{
+    newProject();
+    fillSteps(project, 3);
+    project.program().curStep = 1;
+    clickTool("mnuIInsert");
+    EXPECT_TRUE(project.program().step(1).isEmpty());
+    EXPECT_EQ(project.program().step(2).data, QStringLiteral("M101"));
+    clickTool("mnuIDelete");
+    clickTool("mnuIDelete");
+    EXPECT_EQ(project.program().step(1).data, QStringLiteral("M102"));
+}
+
+TEST_F(ToolbarTest, DisabledButtonsDoNothing)
+{
+    project.program().step(0).ins = QStringLiteral("LD");
+    project.program().curStep = 0;
+    clickTool("mnuIInsert");
+    clickTool("mnuFSave");
+    EXPECT_EQ(project.program().step(0).ins, QStringLiteral("LD"));
+    EXPECT_TRUE(prompts.saveAsked.isEmpty());
+}
+
+TEST_F(ToolbarTest, FindButtonOpensTheFindDialog)
+{
+    newProject();
+    clickTool("mnuIFind");
+    EXPECT_EQ(prompts.dialogsRun, (QStringList{"frmNew", "frmFind"}));
+}
+
+TEST_F(ToolbarTest, NewAndOpenButtonsRunTheirCommands)
+{
+    answerNewProject(QStringLiteral("tb"), 1);
+    clickTool("mnuFNew");
+    EXPECT_EQ(project.program().projectName, QStringLiteral("tb"));
+    clickTool("mnuFOpen");
+    ASSERT_EQ(prompts.openAsked.size(), 1);
+    EXPECT_EQ(prompts.openAsked[0].title, QStringLiteral("打开工程"));
+}
+
+} // namespace
+} // namespace ladrix::test
