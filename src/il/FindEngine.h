@@ -11,13 +11,13 @@ namespace ladrix {
 // with none checked nothing matches.
 struct FindCriteria {
     bool stepOn = false;
-    QString step;
+    QString step{};
     bool insOn = false;
-    QString ins;
+    QString ins{};
     bool dataOn = false;
-    QString data;
+    QString data{};
     bool remOn = false;
-    QString rem;
+    QString rem{};
     // Checked: the comment must match exactly. Clear: the stored comment, trimmed, and the
     // typed one are compared in upper case.
     bool matchCase = false;

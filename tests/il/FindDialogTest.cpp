@@ -4,7 +4,6 @@
 #include "il/FindReport.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -24,7 +23,6 @@ protected:
         step(10) = {"LD", "X1", ""};
         step(500) = {"LD", "X2", ""};
         step(990) = {"LD", "X3", "late"};
-        step(999) = {"END", "", ""};
         project.notifyStepsChanged();
         dialog = std::make_unique<FindDialog>(project, *editor);
         dialog->setMessageSink([this](QWidget*, const QString& title, const QString& text) {
@@ -33,48 +31,37 @@ protected:
     }
     void TearDown() override { dialog.reset(); }
 
-    template <typename T> T* child(const QString& name) const
+    template <typename T = QWidget> T* child(QWidget* parent, const char* name) const
     {
-        return dialog->findChild<T*>(name);
+        return parent->findChild<T*>(QLatin1String(name));
     }
-    QCheckBox* check(const char* name) const { return child<QCheckBox>(QLatin1String(name)); }
-    QLineEdit* field(const char* name) const { return child<QLineEdit>(QLatin1String(name)); }
-    QPushButton* reportButton(const char* name) const
-    {
-        return report()->findChild<QPushButton*>(QLatin1String(name));
-    }
-    FindReport* report() const { return dialog->report(); }
-    QListWidget* list() const { return report()->findChild<QListWidget*>("lstMain"); }
+    QCheckBox* check(const char* name) const { return child<QCheckBox>(dialog.get(), name); }
+    QListWidget* list() const { return child<QListWidget>(dialog->report(), "lstMain"); }
 
-    static const char* checkFor(const char* field)
+    // Runs the dialog modally as the main window does: checks and fills the given fields by
+    // mouse and keys, then presses Enter in the last one.
+    void runFind(const std::vector<std::pair<const char*, QString>>& fields)
     {
         static const std::map<std::string, const char*> boxes = {
             {"txtStep", "ChkStep"}, {"txtIns", "ChkIns"},   {"txtData", "ChkData"},
             {"txtRem", "ChkRem"},   {"txtRIns", "chkRIns"}, {"txtRdata", "chkRData"}};
-        return boxes.at(field);
-    }
-    // Opens the dialog modally as the main window does, fills it by keys and presses Enter
-    // in the text box of the last criterion.
-    void runFind(const std::vector<std::pair<const char*, QString>>& fields)
-    {
         QTimer::singleShot(0, dialog.get(), [this, fields] {
-            QLineEdit* last = nullptr;
+            QLineEdit* edit = nullptr;
             for (const auto& [name, text] : fields) {
-                QCheckBox* c = check(checkFor(name));
-                if (!c->isChecked())
-                    QTest::mouseClick(c, Qt::LeftButton);
-                last = field(name);
-                last->setFocus();
-                last->selectAll();
-                QTest::keyClicks(last, text);
+                if (!check(boxes.at(name))->isChecked())
+                    QTest::mouseClick(check(boxes.at(name)), Qt::LeftButton);
+                edit = child<QLineEdit>(dialog.get(), name);
+                edit->setFocus();
+                edit->selectAll();
+                QTest::keyClicks(edit, text);
             }
-            QTest::keyClick(last, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Return);
         });
         dialog->exec();
     }
     void click(const char* button)
     {
-        QTest::mouseClick(reportButton(button), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(dialog->report(), button), Qt::LeftButton);
         QApplication::processEvents();
     }
 
@@ -83,95 +70,52 @@ protected:
 
 } // namespace
 
-TEST_F(FindDialogTest, StartsClearWithItsControls)
+TEST_F(FindDialogTest, EnterFindsShowsTheReportAndTheFieldsAreKept)
 {
     EXPECT_EQ(dialog->objectName(), "frmFind");
-    EXPECT_EQ(dialog->windowTitle(), "查找");
-    EXPECT_TRUE(dialog->isModal());
-    for (const char* name :
-         {"ChkStep", "ChkIns", "ChkData", "ChkRem", "ChkCase", "chkRIns", "chkRData"}) {
-        ASSERT_NE(check(name), nullptr) << name;
+    for (const char* name : {"ChkStep", "ChkIns", "ChkData", "ChkRem", "ChkCase"})
         EXPECT_FALSE(check(name)->isChecked()) << name;
-    }
-    for (const char* name : {"txtStep", "txtIns", "txtData", "txtRem", "txtRIns", "txtRdata"})
-        EXPECT_NE(field(name), nullptr) << name;
-    EXPECT_EQ(child<QGroupBox>(QString())->title(), "查找条件");
-    EXPECT_EQ(child<QPushButton>("cmdFind")->text(), "确定");
-    EXPECT_EQ(child<QPushButton>("cmdCancel")->text(), "取消");
-    EXPECT_EQ(report()->objectName(), "frmFReport");
-    EXPECT_EQ(report()->findChild<QLabel*>("labFind")->text(), "步序   指令  数据      注释");
-    EXPECT_TRUE(report()->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(report()->testAttribute(Qt::WA_ShowWithoutActivating));
-}
-
-TEST_F(FindDialogTest, EnterInATextBoxFindsAndShowsTheReport)
-{
     runFind({{"txtIns", "ld"}});
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
-    ASSERT_TRUE(report()->isVisible());
-    EXPECT_EQ(report()->windowTitle(), "共找到4条记录");
-    ASSERT_EQ(list()->count(), 4);
+    FindReport* report = dialog->report();
+    ASSERT_TRUE(report->isVisible());
+    EXPECT_EQ(report->windowTitle(), "共找到4条记录");
     EXPECT_EQ(list()->item(0)->text(), "0003    LD     X0     start");
-    EXPECT_EQ(report()->steps(), (QList<int>{3, 10, 500, 990}));
-    for (const char* name : {"cmdReplace", "cmdReplaceNext", "cmdReplaceAll"})
-        EXPECT_FALSE(reportButton(name)->isEnabled()) << name;
+    EXPECT_TRUE(report->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_FALSE(child(report, "cmdReplaceAll")->isEnabled());
 
-    // The fields keep their values for the next search, which narrows it.
     runFind({{"txtData", "x1"}});
-    EXPECT_TRUE(check("ChkIns")->isChecked());
-    EXPECT_EQ(field("txtIns")->text(), "ld");
-    EXPECT_EQ(report()->steps(), QList<int>{10});
+    EXPECT_EQ(child<QLineEdit>(dialog.get(), "txtIns")->text(), "ld");
+    EXPECT_EQ(report->steps(), QList<int>{10});
+    click("cmdExit");
+    EXPECT_FALSE(report->isVisible());
 }
 
-TEST_F(FindDialogTest, NoCriterionFindsNothing)
-{
-    QTimer::singleShot(0, dialog.get(), [this] {
-        QTest::mouseClick(child<QPushButton>("cmdFind"), Qt::LeftButton);
-    });
-    dialog->exec();
-    EXPECT_EQ(report()->windowTitle(), "共找到0条记录");
-    EXPECT_EQ(list()->count(), 0);
-    click("cmdFindNext");
-    click("cmdFind");
-    EXPECT_EQ(editor->topStep(), 0);
-}
-
-TEST_F(FindDialogTest, FindScrollsTheEditorToTheFoundStep)
+TEST_F(FindDialogTest, FindAndFindNextScrollTheEditor)
 {
     runFind({{"txtIns", "ld"}});
+    click("cmdFindNext"); // nothing selected yet: the first line
+    EXPECT_EQ(editor->topStep(), 3);
     list()->setCurrentRow(2);
     click("cmdFind");
     EXPECT_EQ(editor->topStep(), 500);
     // A step on the last page shows as low on the page as needed.
-    const QRect line = list()->visualItemRect(list()->item(3));
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line.center());
-    EXPECT_EQ(editor->topStep(), 500);
-    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, line.center());
+    const QPoint line = list()->visualItemRect(list()->item(3)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, line);
     EXPECT_EQ(editor->topStep(), 980);
     EXPECT_EQ(row(10)->text(), "LD     X3  'late");
-}
-
-TEST_F(FindDialogTest, FindNextWrapsToTheFirstLine)
-{
-    runFind({{"txtIns", "ld"}});
-    click("cmdFindNext");
+    click("cmdFindNext"); // wraps to the first line
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(editor->topStep(), 3);
-    list()->setCurrentRow(3);
-    click("cmdFindNext");
-    EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(editor->topStep(), 3);
-    click("cmdFindNext");
-    EXPECT_EQ(editor->topStep(), 10);
 }
 
 TEST_F(FindDialogTest, ReplaceAllWritesTheMnemonicAndLeavesOperands)
 {
     step(500) = {"OUT", "Y30", ""};
     runFind({{"txtIns", "ld"}, {"txtRIns", "ldi"}});
-    ASSERT_EQ(report()->steps(), (QList<int>{3, 10, 990}));
-    EXPECT_TRUE(reportButton("cmdReplaceAll")->isEnabled());
+    ASSERT_EQ(dialog->report()->steps(), (QList<int>{3, 10, 990}));
     click("cmdReplaceAll");
     EXPECT_EQ(step(3), (Step{"LDI", "X0", "start"}));
     EXPECT_EQ(step(10), (Step{"LDI", "X1", ""}));
@@ -181,51 +125,24 @@ TEST_F(FindDialogTest, ReplaceAllWritesTheMnemonicAndLeavesOperands)
     EXPECT_EQ(row(3)->text(), "LDI    X0  'start");
 }
 
-TEST_F(FindDialogTest, ReplaceOneThenNextUntilTheEnd)
+TEST_F(FindDialogTest, ReplaceOneThenNextUntilPastTheEnd)
 {
     runFind({{"txtIns", "ld"}, {"txtRdata", "m100"}});
+    click("cmdReplace"); // nothing selected: nothing replaced
+    EXPECT_EQ(step(3).data, "X0");
+    EXPECT_EQ(step(0), Step{});
     list()->setCurrentRow(1);
     click("cmdReplace");
     EXPECT_EQ(step(10), (Step{"LD", "M100", ""}));
-    EXPECT_EQ(step(3).data, "X0");
     EXPECT_EQ(editor->topStep(), 10);
     EXPECT_EQ(row(0)->text(), "LD     M100");
     click("cmdReplaceNext");
-    EXPECT_EQ(step(500).data, "M100");
     click("cmdReplaceNext");
     EXPECT_EQ(step(990).data, "M100");
-    EXPECT_EQ(editor->topStep(), 980);
+    EXPECT_EQ(step(3).data, "X0");
     EXPECT_TRUE(messages.empty());
-    // Past the last line: a message, and nothing else is replaced.
-    step(3).data = "X0";
     click("cmdReplaceNext");
     ASSERT_EQ(messages.size(), std::size_t(1));
     EXPECT_EQ(messages[0].title, "Ladrix 2.0 简体中文版");
     EXPECT_EQ(step(3).data, "X0");
-    EXPECT_EQ(list()->currentRow(), 3);
-}
-
-TEST_F(FindDialogTest, ReplaceWithoutSelectionChangesNothing)
-{
-    runFind({{"txtIns", "ld"}, {"txtRIns", "ldi"}});
-    click("cmdReplace");
-    EXPECT_EQ(step(3).ins, "LD");
-    EXPECT_EQ(step(0).ins, "");
-    // Replace Next with nothing selected starts at the first line.
-    click("cmdReplaceNext");
-    EXPECT_EQ(step(3).ins, "LDI");
-    EXPECT_EQ(step(10).ins, "LD");
-}
-
-TEST_F(FindDialogTest, CancelAndExitCloseTheirWindows)
-{
-    QTimer::singleShot(0, dialog.get(), [this] {
-        QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialog->exec(), QDialog::Rejected);
-    EXPECT_FALSE(report()->isVisible());
-    runFind({{"txtStep", "10"}});
-    EXPECT_EQ(report()->steps(), QList<int>{10});
-    click("cmdExit");
-    EXPECT_FALSE(report()->isVisible());
 }
