@@ -1,10 +1,8 @@
-#include "CliArgs.h"
 #include "CliProgramFile.h"
 #include "CliSteps.h"
 #include "CommandRegistry.h"
 
 #include "core/LineParser.h"
-#include "core/TextHelpers.h"
 
 namespace ladrix::cli {
 
@@ -14,17 +12,10 @@ const QString kName = QStringLiteral("check");
 
 int runCheck(const QStringList& args, Io& io)
 {
-    const std::optional<CliArgs> parsed = parseArgs(args, {}, kName, io);
-    if (!parsed)
-        return kUsageOrInput;
-    if (parsed->positional.size() != 1)
-        return usageError(io, kName, QStringLiteral("expected one FILE"));
-
     ProgramStore store;
     LadderGrid grid;
-    if (!loadProgramArgument(parsed->positional.first(),
-                             {FileKind::Project, FileKind::InstructionList, FileKind::Zk1}, kName,
-                             store, grid, io))
+    if (!loadOnlyArgument(args, {FileKind::Project, FileKind::InstructionList, FileKind::Zk1},
+                          kName, store, grid, io))
         return kUsageOrInput;
 
     int refused = 0;
@@ -37,7 +28,7 @@ int runCheck(const QStringList& args, Io& io)
         Step scratch = step;
         const QString line = step.ins.trimmed() + u' ' + step.data.trimmed();
         if (const std::optional<LineError> error = commitLine(line, scratch)) {
-            io.out << padZeroCopy(QString::number(i), 4) << ": " << error->text << '\n';
+            io.out << stepNumber(i) << ": " << error->text << '\n';
             ++refused;
         }
     }

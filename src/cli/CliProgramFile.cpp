@@ -38,4 +38,35 @@ bool loadProgramArgument(const QString& path, std::initializer_list<FileKind> ac
     return reportFileStatus(loadProgramFile(path, store, grid), command, io);
 }
 
+bool loadOnlyArgument(const QStringList& args, std::initializer_list<FileKind> accepted,
+                      const QString& command, ProgramStore& store, LadderGrid& grid, Io& io)
+{
+    const std::optional<CliArgs> parsed = parseArgs(args, {}, command, io);
+    if (!parsed)
+        return false;
+    if (parsed->positional.size() != 1) {
+        usageError(io, command, QStringLiteral("expected one FILE"));
+        return false;
+    }
+    return loadProgramArgument(parsed->positional.first(), accepted, command, store, grid, io);
+}
+
+bool loadSource(const QString& path, std::initializer_list<FileKind> accepted,
+                const QString& newName, const QString& command, ProgramStore& store,
+                LadderGrid& grid, Io& io)
+{
+    const bool project =
+        fileKindOf(path) == FileKind::Project &&
+        std::find(accepted.begin(), accepted.end(), FileKind::Project) != accepted.end();
+    if (!project) {
+        store.projectName = newName;
+        return loadProgramArgument(path, accepted, command, store, grid, io);
+    }
+    QString storedName;
+    if (!reportFileStatus(openProject(path, store, grid, storedName), command, io))
+        return false;
+    store.projectName = storedName;
+    return true;
+}
+
 } // namespace ladrix::cli

@@ -16,6 +16,18 @@ namespace ladrix::cli {
 bool loadProgramArgument(const QString& path, std::initializer_list<FileKind> accepted,
                          const QString& command, ProgramStore& store, LadderGrid& grid, Io& io);
 
+// For commands that take exactly one program file and no options: checks the arguments and
+// loads the file as loadProgramArgument does.
+bool loadOnlyArgument(const QStringList& args, std::initializer_list<FileKind> accepted,
+                      const QString& command, ProgramStore& store, LadderGrid& grid, Io& io);
+
+// Loads IN for a command that writes a new file from it. A project keeps the name stored in
+// its first line, so that writing it again reproduces it; any other accepted kind is loaded
+// as loadProgramArgument does and the program is named `newName`.
+bool loadSource(const QString& path, std::initializer_list<FileKind> accepted,
+                const QString& newName, const QString& command, ProgramStore& store,
+                LadderGrid& grid, Io& io);
+
 // Prints a failed status as an error, or a warning for a usable one; returns whether the
 // status is usable.
 bool reportFileStatus(const FileStatus& status, const QString& command, Io& io);

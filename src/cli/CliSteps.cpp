@@ -22,9 +22,14 @@ int lastListedStep(const ProgramStore& store)
     return last;
 }
 
+QString stepNumber(int index)
+{
+    return padZeroCopy(QString::number(index), 4);
+}
+
 QString listingLine(int index, const Step& step)
 {
-    QString line = padZeroCopy(QString::number(index), 4);
+    QString line = stepNumber(index);
     if (!stepHasContent(step))
         return line;
     line += QStringLiteral("  ") + step.ins.trimmed();

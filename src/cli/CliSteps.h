@@ -14,6 +14,9 @@ bool stepHasContent(const Step& step);
 // -1 when no step has content.
 int lastListedStep(const ProgramStore& store);
 
+// The step number filled to four digits, as the editor shows it.
+QString stepNumber(int index);
+
 // "0012  OUT T50", "0013  K 100", "0014" for an empty step: no trailing blanks.
 QString listingLine(int index, const Step& step);
 

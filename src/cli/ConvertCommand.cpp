@@ -1,4 +1,4 @@
-#include "CliArgs.h"
+#include "CliInOut.h"
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
@@ -9,7 +9,6 @@ namespace ladrix::cli {
 namespace {
 
 const QString kName = QStringLiteral("convert");
-const QString kModel = QStringLiteral("--model");
 
 bool canConvert(FileKind from, FileKind to)
 {
@@ -27,57 +26,25 @@ bool canConvert(FileKind from, FileKind to)
     return false;
 }
 
-FileStatus saveAs(FileKind kind, const QString& path, ProgramStore& store, const LadderGrid& grid)
+// A new project takes its model from the option; a project keeps its own.
+bool makesNewProject(FileKind from, FileKind to)
 {
-    switch (kind) {
-    case FileKind::InstructionList:
-        return saveInstructionList(path, store);
-    case FileKind::Ladder:
-        return saveLadder(path, grid);
-    default:
-        return saveProject(path, store, grid);
-    }
+    return from != FileKind::Project && to == FileKind::Project;
 }
 
 int runConvert(const QStringList& args, Io& io)
 {
-    const std::optional<CliArgs> parsed = parseArgs(args, {kModel}, kName, io);
-    if (!parsed)
+    const std::optional<InOut> files =
+        parseInOut(args, kName, io, canConvert, makesNewProject,
+                   QStringLiteral("IN is not a project and OUT is a .lrp file"));
+    if (!files)
         return kUsageOrInput;
-    if (parsed->positional.size() != 2)
-        return usageError(io, kName, QStringLiteral("expected IN and OUT"));
-    const QString in = parsed->positional[0];
-    const QString out = parsed->positional[1];
-    const FileKind from = fileKindOf(in);
-    const FileKind to = fileKindOf(out);
-    if (!canConvert(from, to))
-        return usageError(io, kName,
-                          QStringLiteral("cannot convert \"%1\" to \"%2\"").arg(in, out));
-
-    // A new project takes its model from the option; a project keeps its own.
-    const bool newProject = from != FileKind::Project && to == FileKind::Project;
-    const QString model = parsed->option(kModel, QStringLiteral("0"));
-    if (parsed->options.contains(kModel) && !newProject)
-        return usageError(io, kName,
-                          QStringLiteral("--model applies only when IN is not a project and "
-                                         "OUT is a .lrp file"));
-    if (model != u"0" && model != u"1")
-        return usageError(io, kName, QStringLiteral("--model must be 0 or 1"));
-
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = model.toInt();
-    if (from == FileKind::Project) {
-        QString storedName;
-        if (!reportFileStatus(openProject(in, store, grid, storedName), kName, io))
-            return kUsageOrInput;
-        store.projectName = storedName;
-    } else {
-        if (!loadProgramArgument(in, {from}, kName, store, grid, io))
-            return kUsageOrInput;
-        store.projectName = baseNameOf(out);
-    }
-    if (!reportFileStatus(saveAs(to, out, store, grid), kName, io))
+    store.plcType = files->model;
+    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
+        return kUsageOrInput;
+    if (!reportFileStatus(saveProgramFile(files->out, store, grid), kName, io))
         return kUsageOrInput;
     return kOk;
 }

@@ -1,4 +1,3 @@
-#include "CliArgs.h"
 #include "CliProgramFile.h"
 #include "CliSteps.h"
 #include "CommandRegistry.h"
@@ -11,17 +10,10 @@ const QString kName = QStringLiteral("list");
 
 int runList(const QStringList& args, Io& io)
 {
-    const std::optional<CliArgs> parsed = parseArgs(args, {}, kName, io);
-    if (!parsed)
-        return kUsageOrInput;
-    if (parsed->positional.size() != 1)
-        return usageError(io, kName, QStringLiteral("expected one FILE"));
-
     ProgramStore store;
     LadderGrid grid;
-    if (!loadProgramArgument(parsed->positional.first(),
-                             {FileKind::Project, FileKind::InstructionList, FileKind::Zk1}, kName,
-                             store, grid, io))
+    if (!loadOnlyArgument(args, {FileKind::Project, FileKind::InstructionList, FileKind::Zk1},
+                          kName, store, grid, io))
         return kUsageOrInput;
     const int last = lastListedStep(store);
     for (int i = 0; i <= last; ++i)

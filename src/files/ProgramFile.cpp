@@ -6,6 +6,17 @@
 
 namespace ladrix {
 
+namespace {
+
+FileStatus unknownKind(const QString& path)
+{
+    return FileStatus::failure(
+        RuntimeError::PathFileAccess,
+        QStringLiteral("不认识的文件类型：%1").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
 FileKind fileKindOf(const QString& path)
 {
     const QString name = path.section(u'/', -1).section(u'\\', -1).toLower();
@@ -48,9 +59,23 @@ FileStatus loadProgramFile(const QString& path, ProgramStore& store, LadderGrid&
     case FileKind::Unknown:
         break;
     }
-    return FileStatus::failure(
-        RuntimeError::PathFileAccess,
-        QStringLiteral("不认识的文件类型：%1").arg(QDir::toNativeSeparators(path)));
+    return unknownKind(path);
+}
+
+FileStatus saveProgramFile(const QString& path, ProgramStore& store, const LadderGrid& grid)
+{
+    switch (fileKindOf(path)) {
+    case FileKind::Project:
+        return saveProject(path, store, grid);
+    case FileKind::InstructionList:
+        return saveInstructionList(path, store);
+    case FileKind::Ladder:
+        return saveLadder(path, grid);
+    case FileKind::Zk1:
+    case FileKind::Unknown:
+        break;
+    }
+    return unknownKind(path);
 }
 
 } // namespace ladrix

@@ -16,4 +16,9 @@ QString extensionOf(FileKind kind);
 // extension fails with 75 and changes nothing.
 FileStatus loadProgramFile(const QString& path, ProgramStore& store, LadderGrid& grid);
 
+// Writes the part of the program a file kind holds: a project both halves (saveProject, which
+// renames the project after the file), an instruction list the steps, a ladder file the grid.
+// A ZK1 or unknown kind fails with 75 and writes nothing.
+FileStatus saveProgramFile(const QString& path, ProgramStore& store, const LadderGrid& grid);
+
 } // namespace ladrix

@@ -2,7 +2,6 @@
 #include "CliRunner.h"
 #include "files/ProjectFiles.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ladrix;
@@ -10,12 +9,12 @@ using namespace ladrix::testing;
 
 namespace {
 
-QString saved(const QTemporaryDir& dir, const QList<Step>& steps)
+QString saved(const TempFolder& dir, const QList<Step>& steps)
 {
     ProgramStore store;
     for (int i = 0; i < steps.size(); ++i)
         store.step(i) = steps[i];
-    const QString file = dir.filePath("p.ins");
+    const QString file = dir.path("p.ins");
     EXPECT_TRUE(saveInstructionList(file, store));
     return file;
 }
@@ -24,7 +23,7 @@ QString saved(const QTemporaryDir& dir, const QList<Step>& steps)
 
 TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const QString file = saved(dir, {{"LD", "X0", ""},
                                      {"MOV", "D700", ""},
                                      {"LD", "X28", ""},
@@ -50,7 +49,7 @@ TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
 
 TEST(CheckTest, CleanProgramExitsZeroWithoutOutput)
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const QString file =
         saved(dir, {{"LD", "X0", ""}, {"OUT", "T50", ""}, {"K", "100", ""}, {"END", "", ""}});
     const CliRun run = runCli({"check", file});
@@ -60,22 +59,21 @@ TEST(CheckTest, CleanProgramExitsZeroWithoutOutput)
 
 TEST(CheckTest, ProjectAndZk1FilesAreCheckedAndOthersRefused)
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     ProgramStore store;
     store.step(0) = Step{"STL", "M100", ""};
-    ASSERT_TRUE(saveProject(dir.filePath("p.LRP"), store, LadderGrid()));
-    CliRun run = runCli({"check", dir.filePath("p.LRP")});
+    ASSERT_TRUE(saveProject(dir.path("p.LRP"), store, LadderGrid()));
+    CliRun run = runCli({"check", dir.path("p.LRP")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, QStringLiteral("0000: 指令STL不支持M\n"));
 
-    ASSERT_TRUE(writeBytes(dir.filePath("z.zk1"), "LD\r\n400\r\nOUT\r\n050\r\nEND\r\n0\r\n"));
-    run = runCli({"check", dir.filePath("z.zk1")});
+    run = runCli({"check", dir.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nEND\r\n0\r\n")});
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
 
-    run = runCli({"check", dir.filePath("p.lad")});
+    run = runCli({"check", dir.path("p.lad")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.isEmpty());
-    run = runCli({"check", dir.filePath("missing.ins")});
+    run = runCli({"check", dir.path("missing.ins")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("missing.ins"));
 }

@@ -3,7 +3,6 @@
 #include "files/ProjectFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ladrix;
@@ -25,9 +24,9 @@ protected:
         m_store.projectName = QStringLiteral("存储的名字");
     }
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_files.path(name); }
 
-    QTemporaryDir m_dir;
+    TempFolder m_files;
     ProgramStore m_store;
     LadderGrid m_grid;
 };
@@ -81,7 +80,7 @@ TEST_F(ConvertTest, HalfBecomesAProjectNamedAfterOutWithTheChosenModel)
 
 TEST_F(ConvertTest, Zk1ToInstructionListAndProject)
 {
-    ASSERT_TRUE(writeBytes(path("z.zk1"), "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n"));
+    m_files.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n");
     CliRun run = runCli({"convert", path("z.zk1"), path("z.ins")});
     EXPECT_EQ(run.exitCode, 0);
     const QList<QByteArray> lines = crlfLines(readBytes(path("z.ins")));
@@ -115,12 +114,12 @@ TEST_F(ConvertTest, OtherCombinationsAndBadOptionsAreUsageErrorsWritingNothing)
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("ladrix-cli convert: ")) << run.err.toStdString();
     }
-    EXPECT_EQ(QDir(m_dir.path()).entryList({"x.*"}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(m_files.folder()).entryList({"x.*"}, QDir::Files), QStringList());
 }
 
 TEST_F(ConvertTest, FailedConvertLeavesTheOldOutAsItWas)
 {
-    ASSERT_TRUE(writeBytes(path("old.ins"), "old\r\n"));
+    m_files.write("old.ins", "old\r\n");
     CliRun run = runCli({"convert", path("missing.lrp"), path("old.ins")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("missing.lrp"));

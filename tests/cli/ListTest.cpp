@@ -2,7 +2,6 @@
 #include "CliRunner.h"
 #include "files/ProjectFiles.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ladrix;
@@ -12,14 +11,13 @@ namespace {
 
 class ListTest : public ::testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
+    QString write(const QString& name, const QByteArray& bytes) const
     {
-        const QString file = m_dir.filePath(name);
-        EXPECT_TRUE(writeBytes(file, bytes));
-        return file;
+        return m_files.write(name, bytes);
     }
+    QString path(const QString& name) const { return m_files.path(name); }
 
-    QTemporaryDir m_dir;
+    TempFolder m_files;
 };
 
 } // namespace
@@ -33,7 +31,7 @@ TEST_F(ListTest, ListsFromStepZeroToTheFirstEnd)
     store.step(4) = Step{"END", "", ""};
     store.step(5) = Step{"LD", "X1", ""};
     store.step(6) = Step{"END", "", ""};
-    const QString file = m_dir.filePath("p.lrp");
+    const QString file = path("p.lrp");
     ASSERT_TRUE(saveProject(file, store, LadderGrid()));
 
     const CliRun run = runCli({"list", file});
@@ -60,7 +58,7 @@ TEST_F(ListTest, Zk1FilesShowTheirDeviceLettersAndEmptyProgramsNothing)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "0000  LD X400\n0001  OUT T050\n0002  END\n");
 
-    const QString empty = m_dir.filePath("e.ins");
+    const QString empty = path("e.ins");
     ASSERT_TRUE(saveInstructionList(empty, ProgramStore()));
     run = runCli({"list", empty});
     EXPECT_EQ(run.exitCode, 0);
@@ -79,15 +77,15 @@ TEST_F(ListTest, WrongKindMissingFileAndBadArgumentsAreUsageErrors)
 {
     const QString ladder = write("l.lad", " 0 \r\n");
     for (const QStringList& args :
-         {QStringList{"list", ladder}, QStringList{"list", m_dir.filePath("none.lrp")},
-          QStringList{"list"}, QStringList{"list", ladder, ladder},
-          QStringList{"list", "--bogus", ladder}, QStringList{"list", m_dir.path()}}) {
+         {QStringList{"list", ladder}, QStringList{"list", path("none.lrp")}, QStringList{"list"},
+          QStringList{"list", ladder, ladder}, QStringList{"list", "--bogus", ladder},
+          QStringList{"list", m_files.folder()}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("ladrix-cli list: ")) << run.err.toStdString();
     }
-    EXPECT_TRUE(runCli({"list", m_dir.filePath("none.lrp")}).err.contains("none.lrp"));
+    EXPECT_TRUE(runCli({"list", path("none.lrp")}).err.contains("none.lrp"));
     const CliRun help = runCli({"list", "--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: ladrix-cli list FILE"));

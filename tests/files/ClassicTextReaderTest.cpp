@@ -54,14 +54,10 @@ TEST(ClassicTextReader, FieldsEndAtCommasAndEveryKindOfLineEnd)
     EXPECT_TRUE(fieldsOf("").isEmpty());
 }
 
-TEST(ClassicTextReader, NameWithCommaShiftsTheFollowingFields)
+TEST(ClassicTextReader, CommaShiftsTheFollowingFieldsAndLeadingBlanksAreSkipped)
 {
     // The classic reader continues after the comma on the same line.
     EXPECT_EQ(fieldsOf("my,name\r\n 1 \r\nLD\r\n"), QStringList({"my", "name", "1 ", "LD"}));
-}
-
-TEST(ClassicTextReader, LeadingBlanksAreSkippedTrailingBlanksKept)
-{
     EXPECT_EQ(fieldsOf("   LD  \r\n\t X0\r\n"), QStringList({"LD  ", "X0"}));
     EXPECT_EQ(fieldsOf("    \r\nY"), QStringList({"", "Y"}));
 }
@@ -121,28 +117,27 @@ TEST(ClassicTextReader, OverlongFieldsAreCutAndCountedAsDamage)
     EXPECT_EQ(reader.damagedFields(), 1);
 }
 
-TEST(ClassicTextReader, IntegersAsThePrintStatementWritesThem)
+TEST(ClassicTextReader, IntegersReadClassicallyAndDamageKeepsThePreviousValue)
 {
-    EXPECT_EQ(integerOf(" 1 \r\n").value, 1);
-    EXPECT_EQ(integerOf("-1 \r\n").value, -1);
-    EXPECT_EQ(integerOf(" 32767 ").value, 32767);
-    EXPECT_EQ(integerOf("-32768 ").value, -32768);
-    EXPECT_EQ(integerOf(" 7,8").value, 7);
-    // The classic numeric reading: blanks inside ignored, stops at the first non-number
-    // character, rounds halves to even.
-    EXPECT_EQ(integerOf("1 2").value, 12);
-    EXPECT_EQ(integerOf("6abc").value, 6);
-    EXPECT_EQ(integerOf("2.5").value, 2);
-    EXPECT_EQ(integerOf("3.5").value, 4);
-    // An empty field is zero.
-    const IntegerRead blank = integerOf("   \r\n");
-    EXPECT_TRUE(blank.read);
-    EXPECT_EQ(blank.value, 0);
-    EXPECT_EQ(blank.damaged, 0);
-}
-
-TEST(ClassicTextReader, DamagedIntegersKeepThePreviousValue)
-{
+    const std::pair<QByteArray, qint16> good[] = {
+        {" 1 \r\n", 1},
+        {"-1 \r\n", -1},
+        {" 32767 ", 32767},
+        {"-32768 ", -32768},
+        {" 7,8", 7},
+        // Blanks inside are ignored, reading stops at the first character that cannot
+        // continue a number, halves round to even, and a blank field is zero.
+        {"1 2", 12},
+        {"6abc", 6},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"   \r\n", 0}};
+    for (const auto& [bytes, value] : good) {
+        const IntegerRead read = integerOf(bytes);
+        EXPECT_TRUE(read.read);
+        EXPECT_EQ(read.value, value) << bytes.constData();
+        EXPECT_EQ(read.damaged, 0) << bytes.constData();
+    }
     for (const QByteArray& damaged : {QByteArray("abc"), QByteArray("99999"), QByteArray("-"),
                                       QByteArray("1e400"), QByteArray("\"x\"")}) {
         const IntegerRead read = integerOf(damaged + "\r\n", 77);

@@ -8,7 +8,9 @@
 #include <QList>
 #include <QString>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <random>
+#include <stdexcept>
 
 #include <ostream>
 
@@ -52,6 +54,24 @@ inline QByteArray readBytes(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A temporary folder for the files of one test.
+class TempFolder {
+public:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString folder() const { return m_dir.path(); }
+    // Writes `bytes` to the file `name` and returns its path.
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        const QString file = path(name);
+        if (!writeBytes(file, bytes))
+            throw std::runtime_error("cannot write test file");
+        return file;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 // The lines of a CR LF file; fails the caller's expectations when a bare LF or CR appears.
 inline QList<QByteArray> crlfLines(const QByteArray& bytes)

@@ -2,7 +2,6 @@
 #include "files/ProjectFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -14,9 +13,7 @@ namespace {
 
 class ProjectFileTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QTemporaryDir m_dir;
+    TempFolder m_files;
     ProgramStore m_store;
     LadderGrid m_grid;
 };
@@ -32,55 +29,36 @@ TEST_F(ProjectFileTest, LayoutIsNameModelStepsAndCellsLineByLine)
     m_store.step(2000) = Step{"NOP", "", ""};
     m_grid.cell(0) = Cell{kContact, kPlainEdge, kLinkDown, "X0", ""};
     m_grid.cell(10000) = Cell{kCoil, kPlainEdge, kPlainEdge, "T50", "100"};
-    ASSERT_TRUE(saveProject(path("p.lrp"), m_store, m_grid));
+    ASSERT_TRUE(saveProject(m_files.path("p.lrp"), m_store, m_grid));
 
-    const QList<QByteArray> lines = crlfLines(readBytes(path("p.lrp")));
+    const QList<QByteArray> lines = crlfLines(readBytes(m_files.path("p.lrp")));
     ASSERT_EQ(lines.size(), 54007);
-    EXPECT_EQ(lines[0], gbk(QStringLiteral("新工程")));
-    EXPECT_EQ(lines[0].toHex(), "d0c2b9a4b3cc");
-    EXPECT_EQ(lines[1], " 1 ");
-    EXPECT_EQ(lines[2], "LD");
-    EXPECT_EQ(lines[3], "X0");
-    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[0].toHex(), "d0c2b9a4b3cc"); // 新工程 in code page 936
+    EXPECT_EQ(lines.mid(1, 4), QList<QByteArray>({" 1 ", "LD", "X0", ""}));
     EXPECT_EQ(lines[2 + 2 * 1999], "END");
-    EXPECT_EQ(lines[4002], " 1 ");
-    EXPECT_EQ(lines[4003], " 6 ");
-    EXPECT_EQ(lines[4004], " 7 ");
-    EXPECT_EQ(lines[4005], "X0");
-    EXPECT_EQ(lines[4006], "");
-    EXPECT_EQ(lines[4007], " 0 ");
+    EXPECT_EQ(lines.mid(4002, 6), QList<QByteArray>({" 1 ", " 6 ", " 7 ", "X0", "", " 0 "}));
     EXPECT_EQ(lines.mid(54002), QList<QByteArray>({" 3 ", " 6 ", " 6 ", "T50", "100"}));
 }
 
-TEST_F(ProjectFileTest, SaveAndOpenTakeTheNameAndPathFromTheFile)
+TEST_F(ProjectFileTest, NameAndPathComeFromTheFileNotFromLineOne)
 {
-    m_store.projectName = "old";
-    const QString file = path("test run.lrp");
-    ASSERT_TRUE(saveProject(file, m_store, m_grid));
-    EXPECT_EQ(m_store.projectName, "testrun");
-    EXPECT_EQ(m_store.projectFile, file);
-    // Line 1 holds the name the project had when it was saved.
-    EXPECT_EQ(crlfLines(readBytes(file)).first(), "old");
+    // A backslash is part of a file name here, but still separates the base name.
+    for (const QString& name :
+         {QStringLiteral("test run.lrp"), QStringLiteral("D:\\plc\\test run.LRP")}) {
+        const QString file = m_files.path(name);
+        m_store.projectName = "old";
+        ASSERT_TRUE(saveProject(file, m_store, m_grid));
+        EXPECT_EQ(m_store.projectName, "testrun");
+        EXPECT_EQ(m_store.projectFile, file);
+        EXPECT_EQ(crlfLines(readBytes(file)).first(), "old");
 
-    ProgramStore other;
-    LadderGrid grid;
-    QString stored;
-    ASSERT_TRUE(openProject(file, other, grid, stored));
-    EXPECT_EQ(stored, "old");
-    EXPECT_EQ(other.projectName, "testrun");
-    EXPECT_EQ(other.projectFile, file);
-}
-
-TEST_F(ProjectFileTest, WindowsStylePathsGiveTheBaseName)
-{
-    // On this system a backslash is part of the file name, but it still separates the name.
-    const QString file = path(QStringLiteral("D:\\plc\\test run.LRP"));
-    ASSERT_TRUE(saveProject(file, m_store, m_grid));
-    EXPECT_EQ(m_store.projectName, "testrun");
-    ProgramStore other;
-    ASSERT_TRUE(openProject(file, other, m_grid));
-    EXPECT_EQ(other.projectName, "testrun");
-    EXPECT_EQ(other.projectFile, file);
+        ProgramStore other;
+        QString stored;
+        ASSERT_TRUE(openProject(file, other, m_grid, stored));
+        EXPECT_EQ(stored, "old");
+        EXPECT_EQ(other.projectName, "testrun");
+        EXPECT_EQ(other.projectFile, file);
+    }
 }
 
 TEST_F(ProjectFileTest, RoundTripReproducesEveryStepAndCell)
@@ -89,27 +67,27 @@ TEST_F(ProjectFileTest, RoundTripReproducesEveryStepAndCell)
     random.fill(m_store);
     random.fill(m_grid);
     m_grid.cell(10000) = Cell{kFunctionBox, kLinkDown, kLinkDown, "M100", QStringLiteral("置位")};
-    m_store.step(7).rem = "kept";
-    ASSERT_TRUE(saveProject(path("r.lrp"), m_store, m_grid));
+    ASSERT_TRUE(saveProject(m_files.path("r.lrp"), m_store, m_grid));
 
     ProgramStore back;
     back.step(7).rem = "kept";
     back.step(2000) = Step{"NOP", "X1", "last"};
     back.blockStart = 3;
-    back.blockEnd = 9;
     LadderGrid grid;
-    const FileStatus status = openProject(path("r.lrp"), back, grid);
+    const FileStatus status = openProject(m_files.path("r.lrp"), back, grid);
     ASSERT_TRUE(status) << status.message.toStdString();
     EXPECT_FALSE(status.truncated);
     EXPECT_TRUE(status.message.isEmpty());
     EXPECT_EQ(back.plcType, m_store.plcType);
-    for (int i = 0; i < ProgramStore::kFileSteps; ++i)
-        ASSERT_EQ(back.step(i), m_store.step(i)) << "step " << i;
+    for (int i = 0; i < ProgramStore::kFileSteps; ++i) {
+        ASSERT_EQ(back.step(i).ins, m_store.step(i).ins) << "step " << i;
+        ASSERT_EQ(back.step(i).data, m_store.step(i).data) << "step " << i;
+    }
     EXPECT_EQ(grid, m_grid);
     // What the file does not hold stays as it was.
+    EXPECT_EQ(back.step(7).rem, "kept");
     EXPECT_EQ(back.step(2000), (Step{"NOP", "X1", "last"}));
     EXPECT_EQ(back.blockStart, 3);
-    EXPECT_EQ(back.blockEnd, 9);
 }
 
 TEST_F(ProjectFileTest, MissingOrUnreadableFileChangesNothing)
@@ -117,32 +95,26 @@ TEST_F(ProjectFileTest, MissingOrUnreadableFileChangesNothing)
     m_store.projectName = "keep";
     m_store.step(0) = Step{"LD", "X0", ""};
     m_grid.cell(5).type = kCoil;
-    const ProgramStore before = m_store;
     const LadderGrid gridBefore = m_grid;
-
-    FileStatus status = openProject(path("missing.lrp"), m_store, m_grid);
-    EXPECT_FALSE(status);
-    EXPECT_EQ(status.number, 53);
-    EXPECT_TRUE(status.message.contains("missing.lrp"));
-
-    QDir(m_dir.path()).mkdir("folder.lrp");
-    status = openProject(path("folder.lrp"), m_store, m_grid);
-    EXPECT_FALSE(status);
-    EXPECT_EQ(status.number, 75);
-
+    QDir(m_files.folder()).mkdir("folder.lrp");
+    for (const auto& [name, number] : {std::pair{"missing.lrp", 53}, {"folder.lrp", 75}}) {
+        const FileStatus status = openProject(m_files.path(name), m_store, m_grid);
+        EXPECT_FALSE(status);
+        EXPECT_EQ(status.number, number);
+        EXPECT_TRUE(status.message.contains(name));
+    }
     EXPECT_EQ(m_store.projectName, "keep");
-    EXPECT_EQ(m_store.step(0), before.step(0));
+    EXPECT_EQ(m_store.step(0), (Step{"LD", "X0", ""}));
     EXPECT_TRUE(m_store.projectFile.isEmpty());
     EXPECT_EQ(m_grid, gridBefore);
 }
 
 TEST_F(ProjectFileTest, ShortFileAppliesWhatWasReadAndReportsTruncation)
 {
-    m_store.step(0) = Step{"OLD", "X7", ""};
     m_store.step(1) = Step{"OLD1", "Y30", ""};
     m_grid.cell(0).type = kLine;
-    ASSERT_TRUE(writeBytes(path("short.lrp"), "name\r\n 1 \r\nLD\r\nX0\r\nOUT\r\n"));
-    const FileStatus status = openProject(path("short.lrp"), m_store, m_grid);
+    const QString file = m_files.write("short.lrp", "name\r\n 1 \r\nLD\r\nX0\r\nOUT\r\n");
+    const FileStatus status = openProject(file, m_store, m_grid);
     EXPECT_TRUE(status);
     EXPECT_TRUE(status.truncated);
     EXPECT_EQ(status.number, 62);
@@ -155,31 +127,28 @@ TEST_F(ProjectFileTest, ShortFileAppliesWhatWasReadAndReportsTruncation)
 
 TEST_F(ProjectFileTest, DamagedNumbersAndUnknownCodesKeepPreviousValues)
 {
-    ProgramStore source;
-    source.plcType = 1;
-    LadderGrid grid;
-    grid.cell(0) = Cell{kContact, kPlainEdge, kPlainEdge, "X0", ""};
-    grid.cell(1) = Cell{kCoil, kPlainEdge, kPlainEdge, "Y30", ""};
-    ASSERT_TRUE(saveProject(path("d.lrp"), source, grid));
-    QList<QByteArray> lines = crlfLines(readBytes(path("d.lrp")));
+    m_grid.cell(0) = Cell{kContact, kPlainEdge, kPlainEdge, "X0", ""};
+    m_grid.cell(1) = Cell{kCoil, kPlainEdge, kPlainEdge, "Y30", ""};
+    ASSERT_TRUE(saveProject(m_files.path("d.lrp"), m_store, m_grid));
+    QList<QByteArray> lines = crlfLines(readBytes(m_files.path("d.lrp")));
     lines[1] = " 5 ";     // no such model
     lines[4002] = "abc";  // cell 0 type: no number
     lines[4008] = " 9 ";  // cell 1 left edge: no such code
     lines[4012] = " 99 "; // cell 2 type: no such element
-    ASSERT_TRUE(writeBytes(path("d.lrp"), lines.join("\r\n") + "\r\n"));
+    m_files.write("d.lrp", lines.join("\r\n") + "\r\n");
 
+    ProgramStore store;
+    store.plcType = 1;
     LadderGrid loaded;
     loaded.cell(0).type = kLine;
-    const FileStatus status = openProject(path("d.lrp"), m_store, loaded);
+    const FileStatus status = openProject(m_files.path("d.lrp"), store, loaded);
     EXPECT_TRUE(status);
     EXPECT_FALSE(status.truncated);
     EXPECT_EQ(status.number, 13);
     EXPECT_TRUE(status.message.contains(QStringLiteral("4 个"))) << status.message.toStdString();
-    EXPECT_EQ(m_store.plcType, 0);
-    EXPECT_EQ(loaded.cell(0).type, kLine);
-    EXPECT_EQ(loaded.cell(0).dev, "X0");
-    EXPECT_EQ(loaded.cell(1).left, kNoEdge);
-    EXPECT_EQ(loaded.cell(1).type, kCoil);
+    EXPECT_EQ(store.plcType, 1);
+    EXPECT_EQ(loaded.cell(0), (Cell{kLine, kPlainEdge, kPlainEdge, "X0", ""}));
+    EXPECT_EQ(loaded.cell(1), (Cell{kCoil, kNoEdge, kPlainEdge, "Y30", ""}));
     EXPECT_EQ(loaded.cell(2).type, kEmpty);
 }
 
@@ -188,11 +157,11 @@ TEST_F(ProjectFileTest, NameWithCommaIsQuotedSoTheRestStaysAligned)
     m_store.projectName = "a,b";
     m_store.plcType = 1;
     m_store.step(0) = Step{"LD", "X0", ""};
-    ASSERT_TRUE(saveProject(path("x.lrp"), m_store, m_grid));
-    EXPECT_EQ(crlfLines(readBytes(path("x.lrp"))).first(), "\"a,b\"");
+    ASSERT_TRUE(saveProject(m_files.path("x.lrp"), m_store, m_grid));
+    EXPECT_EQ(crlfLines(readBytes(m_files.path("x.lrp"))).first(), "\"a,b\"");
     ProgramStore back;
     QString stored;
-    ASSERT_TRUE(openProject(path("x.lrp"), back, m_grid, stored));
+    ASSERT_TRUE(openProject(m_files.path("x.lrp"), back, m_grid, stored));
     EXPECT_EQ(stored, "a,b");
     EXPECT_EQ(back.plcType, 1);
     EXPECT_EQ(back.step(0), (Step{"LD", "X0", ""}));
@@ -200,27 +169,26 @@ TEST_F(ProjectFileTest, NameWithCommaIsQuotedSoTheRestStaysAligned)
 
 TEST_F(ProjectFileTest, SaveIntoAMissingOrImpossibleFolderFails)
 {
-    ASSERT_TRUE(writeBytes(path("plain"), "x"));
-    for (const QString& target : {path("no/such/folder/p.lrp"), path("plain/p.lrp")}) {
+    m_files.write("plain", "x");
+    QDir(m_files.folder()).mkpath("dir.lrp/inside");
+    for (const QString& target : {m_files.path("no/such/folder/p.lrp"), m_files.path("plain/p.lrp"),
+                                  m_files.path("dir.lrp")}) {
         m_store.projectName = "before";
         const FileStatus status = saveProject(target, m_store, m_grid);
         EXPECT_FALSE(status);
         EXPECT_EQ(status.number, 75);
-        EXPECT_TRUE(status.message.contains("p.lrp"));
+        EXPECT_TRUE(status.message.contains(QFileInfo(target).fileName()));
         EXPECT_EQ(m_store.projectName, "before");
         EXPECT_TRUE(m_store.projectFile.isEmpty());
     }
     // A folder standing where the file should go is not replaced, and no temporary is left.
-    QDir(m_dir.path()).mkpath("dir.lrp/inside");
-    EXPECT_FALSE(saveProject(path("dir.lrp"), m_store, m_grid));
-    EXPECT_TRUE(QFileInfo(path("dir.lrp/inside")).isDir());
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList({"plain"}));
+    EXPECT_TRUE(QFileInfo(m_files.path("dir.lrp/inside")).isDir());
+    EXPECT_EQ(QDir(m_files.folder()).entryList(QDir::Files), QStringList({"plain"}));
 }
 
 TEST_F(ProjectFileTest, WriteThatFailsHalfWayKeepsTheOldFile)
 {
-    const QString file = path("keep.lrp");
-    ASSERT_TRUE(writeBytes(file, "old contents\r\n"));
+    const QString file = m_files.write("keep.lrp", "old contents\r\n");
     RandomProgram(7).fill(m_store);
 
     // The file size limit stops the write part way, for any user.
@@ -237,6 +205,6 @@ TEST_F(ProjectFileTest, WriteThatFailsHalfWayKeepsTheOldFile)
     EXPECT_EQ(status.number, 75);
     EXPECT_TRUE(status.message.contains("keep.lrp"));
     EXPECT_EQ(readBytes(file), "old contents\r\n");
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList({"keep.lrp"}));
+    EXPECT_EQ(QDir(m_files.folder()).entryList(QDir::Files), QStringList({"keep.lrp"}));
     EXPECT_TRUE(m_store.projectFile.isEmpty());
 }
