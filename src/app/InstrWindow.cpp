@@ -1,5 +1,6 @@
 #include "InstrWindow.h"
 
+#include "ToolIcons.h"
 #include "UserPrompts.h"
 #include "il/InstrEditor.h"
 
@@ -25,7 +26,7 @@ InstrEditor& InstrWindow::editor()
         // Kept when closed, so that the scroll position survives hiding and showing.
         m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
         m_frame->setWidget(m_editor);
-        m_frame->setWindowIcon(QIcon());
+        m_frame->setWindowIcon(appIcon());
         m_area.addSubWindow(m_frame);
         m_frame->hide();
         connect(m_editor, &InstrEditor::closed, this, [this] {

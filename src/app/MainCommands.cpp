@@ -8,6 +8,8 @@
 #include "core/StepEditing.h"
 #include "il/FindDialog.h"
 #include "il/InstrEditor.h"
+#include "ladder/LadderCompiler.h"
+#include "ladder/LadderDrawer.h"
 
 namespace ladrix {
 
@@ -67,7 +69,11 @@ void MainWindow::addInstrCommands()
 {
     ProgramStore& store = m_project.program();
     add(QStringLiteral("mnuIView"), [this] { toggleInstrWindow(); });
-    add(QStringLiteral("mnuII2L"), [this] { notAvailable(QStringLiteral("mnuII2L")); });
+    add(QStringLiteral("mnuII2L"), [this] {
+        m_instr->commitEdits();
+        drawLadder(m_project.program(), m_project.grid());
+        m_project.notifyGridChanged();
+    });
     add(QStringLiteral("mnuIFirst"),
         [this, &store] { blockCommand([&store] { setBlockHead(store); }, false); });
     add(QStringLiteral("mnuILast"),
@@ -107,9 +113,16 @@ void MainWindow::addInstrCommands()
 
 void MainWindow::addLadderCommands()
 {
-    for (const char* name : {"mnuLView", "mnuLTool", "mnuL2I", "mnuLInsert", "mnuLDelete"})
+    for (const char* name : {"mnuLView", "mnuLTool", "mnuLInsert", "mnuLDelete"})
         add(QString::fromLatin1(name),
             [this, item = QString::fromLatin1(name)] { notAvailable(item); });
+    add(QStringLiteral("mnuL2I"), [this] {
+        // The compiled list replaces everything, so a row being typed is dropped, not kept.
+        compileLadder(m_project.grid(), m_project.program());
+        m_project.notifyStepsChanged();
+        m_instr->show();
+        m_instr->editor().vscChange();
+    });
     add(QStringLiteral("mnuLClear"), [this] {
         m_project.grid().clear();
         m_project.notifyGridChanged();

@@ -236,21 +236,33 @@ const QHash<QString, Drawing>& drawings()
     return table;
 }
 
-} // namespace
-
-QIcon toolIcon(const QString& key)
+QIcon paint(const Drawing& drawing)
 {
-    const auto found = drawings().constFind(key);
-    if (found == drawings().constEnd())
-        return {};
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kInk, 1.5));
-    (*found)(painter);
+    drawing(painter);
     painter.end();
     return QIcon(pixmap);
+}
+
+} // namespace
+
+QIcon toolIcon(const QString& key)
+{
+    const auto found = drawings().constFind(key);
+    return found == drawings().constEnd() ? QIcon() : paint(*found);
+}
+
+QIcon appIcon()
+{
+    return paint([](QPainter& p) {
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
+        drawRungs(p);
+    });
 }
 
 } // namespace ladrix

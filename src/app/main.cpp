@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "StartFile.h"
 #include "StartWindow.h"
+#include "ToolIcons.h"
 #include "UserPrompts.h"
 #include "core/Project.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ladrix"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setWindowIcon(ladrix::appIcon());
 
     ladrix::Project project;
     ladrix::WidgetPrompts prompts;

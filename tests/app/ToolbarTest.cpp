@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "ladder/LadderDrawer.h"
+
 namespace ladrix::test {
 namespace {
 
@@ -95,6 +97,37 @@ TEST_F(ToolbarTest, NewAndOpenButtonsRunTheirCommands)
     clickTool("mnuFOpen");
     ASSERT_EQ(prompts.openAsked.size(), 1);
     EXPECT_EQ(prompts.openAsked[0].title, QStringLiteral("打开工程"));
+}
+
+TEST_F(ToolbarTest, ConvertButtonCompilesTheLadderAndShowsTheList)
+{
+    newProject();
+    ProgramStore source;
+    source.step(0) = Step{QStringLiteral("LD"), QStringLiteral("X0"), {}};
+    source.step(1) = Step{QStringLiteral("OUT"), QStringLiteral("Y30"), {}};
+    drawLadder(source, project.grid());
+    project.program().step(5) = Step{QStringLiteral("NOP"), {}, QStringLiteral("old")};
+    choose("mnuIView");
+    ASSERT_FALSE(window->instrWindow().isShown());
+
+    clickTool("mnuLCnv");
+    EXPECT_EQ(project.program().step(0), (Step{QStringLiteral("LD"), QStringLiteral("X0"), {}}));
+    EXPECT_EQ(project.program().step(1), (Step{QStringLiteral("OUT"), QStringLiteral("Y30"), {}}));
+    EXPECT_TRUE(project.program().step(5).isEmpty());
+    EXPECT_TRUE(window->instrWindow().isShown());
+    EXPECT_TRUE(menu("mnuIView")->isChecked());
+}
+
+TEST_F(ToolbarTest, HiddenDrawingItemAndClearWorkOnTheGrid)
+{
+    newProject();
+    project.program().step(0) = Step{QStringLiteral("LD"), QStringLiteral("X1"), {}};
+    project.program().step(1) = Step{QStringLiteral("OUT"), QStringLiteral("Y31"), {}};
+    window->runCommand(QStringLiteral("mnuII2L"));
+    EXPECT_FALSE(project.grid().isClear());
+    EXPECT_TRUE(project.isModified());
+    choose("mnuLClear");
+    EXPECT_TRUE(project.grid().isClear());
 }
 
 } // namespace
