@@ -49,10 +49,8 @@ InstrEditor::InstrEditor(Project& project, QWidget* parent)
     setWindowTitle(iltexts::kEditorTitle);
     setFont(rowFont());
     const QPalette base = palette();
-    m_plainEdit = rowPalette(base, QPalette::Window, QPalette::WindowText);
-    m_plainLabel = m_plainEdit;
-    m_highEdit = rowPalette(base, QPalette::Highlight, QPalette::HighlightedText);
-    m_highLabel = m_highEdit;
+    m_plain = rowPalette(base, QPalette::Window, QPalette::WindowText);
+    m_high = rowPalette(base, QPalette::Highlight, QPalette::HighlightedText);
 
     m_vsc = new QScrollBar(Qt::Vertical, this);
     m_vsc->setObjectName(QStringLiteral("Vsc"));
@@ -97,7 +95,7 @@ void InstrEditor::createRows()
         row.text = new QLineEdit(this);
         row.text->setObjectName(QStringLiteral("txtIns_%1").arg(r));
         row.text->setFrame(false);
-        row.text->setPalette(m_plainEdit);
+        row.text->setPalette(m_plain);
         row.text->installEventFilter(this);
         row.step = new QLabel(QString::number(r), this);
         row.step->setObjectName(QStringLiteral("labStep_%1").arg(r));
@@ -106,7 +104,7 @@ void InstrEditor::createRows()
         row.mark->setAlignment(Qt::AlignCenter);
         for (QLabel* label : {row.step, row.mark}) {
             label->setAutoFillBackground(true);
-            label->setPalette(m_plainLabel);
+            label->setPalette(m_plain);
             label->installEventFilter(this);
         }
     }
@@ -115,8 +113,9 @@ void InstrEditor::createRows()
 void InstrEditor::layoutRows()
 {
     const QFontMetrics fm(font());
+    // Twenty rows share the height, never less than the font needs.
     const int rowHeight =
-        std::clamp(height() / kRows, std::max(kMinRowHeight, fm.height()), kRowHeight);
+        std::max({kMinRowHeight, fm.height(), std::min(height() / kRows, kRowHeight)});
     const int stepWidth = fm.horizontalAdvance(QStringLiteral("0000")) + 8;
     const int markWidth = fm.horizontalAdvance(iltexts::kBlockMark) + 8;
     const int barWidth = m_vsc->sizeHint().width();
@@ -324,10 +323,10 @@ void InstrEditor::commitRow(int r)
 
 void InstrEditor::setRowHighlighted(int r, bool on)
 {
-    Row& row = m_rows[r];
-    row.text->setPalette(on ? m_highEdit : m_plainEdit);
-    row.step->setPalette(on ? m_highLabel : m_plainLabel);
-    row.mark->setPalette(on ? m_highLabel : m_plainLabel);
+    const Row& row = m_rows[r];
+    for (QWidget* w : {static_cast<QWidget*>(row.text), static_cast<QWidget*>(row.step),
+                       static_cast<QWidget*>(row.mark)})
+        w->setPalette(on ? m_high : m_plain);
 }
 
 void InstrEditor::closeEvent(QCloseEvent* event)

@@ -85,10 +85,9 @@ private:
     Project& m_project;
     std::array<Row, kRows> m_rows;
     QScrollBar* m_vsc = nullptr;
-    QPalette m_plainEdit;
-    QPalette m_plainLabel;
-    QPalette m_highEdit;
-    QPalette m_highLabel;
+    // Window colours for rows, highlight colours for the focused row.
+    QPalette m_plain;
+    QPalette m_high;
     MessageSink m_sink;
     // The window whose normal size is kept: the MDI subframe, or this when top-level.
     QPointer<QWidget> m_sizedWindow;

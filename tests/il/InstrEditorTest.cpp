@@ -258,13 +258,9 @@ TEST(InstrEditorWindow, KeepsItsNormalSizeUnlessMaximisedAndReportsClosing)
     EXPECT_EQ(closed.count(), 1);
 }
 
-TEST(InstrEditorWindow, DefaultSinkShowsABoxWithTheApplicationTitle)
+TEST_F(InstrEditorTest, DefaultSinkShowsABoxWithTheApplicationTitle)
 {
-    Project project;
-    InstrEditor editor(project);
-    editor.show();
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor->setMessageSink(messageBoxSink());
     QString title;
     QString text;
     QTimer closer;
@@ -276,12 +272,11 @@ TEST(InstrEditorWindow, DefaultSinkShowsABoxWithTheApplicationTitle)
         }
     });
     closer.start(20);
-    auto* first = editor.findChild<QLineEdit*>(QStringLiteral("txtIns_0"));
-    QTest::mouseClick(first, Qt::LeftButton);
-    QTest::keyClicks(first, "mov d700");
-    QTest::mouseClick(editor.findChild<QLineEdit*>(QStringLiteral("txtIns_1")), Qt::LeftButton);
+    typeInto(0, "mov d700");
+    QTest::mouseClick(row(1), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }));
     EXPECT_EQ(text, "错误的指令MOV");
     EXPECT_EQ(title, "Ladrix 2.0 简体中文版");
-    EXPECT_TRUE(project.program().step(0).isEmpty());
+    EXPECT_TRUE(step(0).isEmpty());
+    EXPECT_EQ(editor->focusWidget(), row(1));
 }
