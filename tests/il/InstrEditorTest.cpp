@@ -253,6 +253,20 @@ TEST(InstrEditorWindow, KeepsItsNormalSizeUnlessMaximisedAndReportsClosing)
     EXPECT_LE(last->geometry().bottom(), editor->height()); // all twenty rows fit
     sub->showMaximized();
     EXPECT_EQ(sub->size(), area.viewport()->size());
+    sub->showNormal();
+
+    // Switching to another subwindow leaves the row, which commits it.
+    QMdiSubWindow* other = area.addSubWindow(new QLineEdit);
+    other->show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    area.setActiveSubWindow(sub);
+    auto* first = editor->findChild<QLineEdit*>(QStringLiteral("txtIns_0"));
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::keyClicks(first, "end");
+    area.setActiveSubWindow(other);
+    EXPECT_EQ(project.program().step(0).ins, "END");
+
     QSignalSpy closed(editor, &InstrEditor::closed);
     sub->close();
     EXPECT_EQ(closed.count(), 1);
