@@ -54,9 +54,17 @@ bool isNumber(const QString& s)
 
 QStringList portNames()
 {
-    std::vector<PortOrder> ports;
+    QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.push_back(orderOf(info.systemLocation()));
+        paths << info.systemLocation();
+    return orderedPortNames(paths);
+}
+
+QStringList orderedPortNames(QStringList paths)
+{
+    std::vector<PortOrder> ports;
+    for (const QString& path : paths)
+        ports.push_back(orderOf(path));
     std::sort(ports.begin(), ports.end(), [](const PortOrder& a, const PortOrder& b) {
         return std::tie(a.group, a.number, a.name) < std::tie(b.group, b.number, b.name);
     });

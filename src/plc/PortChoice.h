@@ -17,6 +17,8 @@ inline constexpr auto kSimPort = "sim";
 // Serial devices of this machine in a stable order: USB adapters (ttyUSB, then ttyACM) first,
 // then built-in ports (ttyS), then any others, each group by its number.
 QStringList portNames();
+// The same order applied to any list of device paths.
+QStringList orderedPortNames(QStringList paths);
 
 // The device a port number stands for; empty when there is no such port.
 QString portNameForNumber(int number);

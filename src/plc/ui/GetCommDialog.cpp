@@ -38,7 +38,7 @@ GetCommDialog::GetCommDialog(QWidget* parent) : GetCommDialog(probePort, parent)
 GetCommDialog::GetCommDialog(Prober probe, QWidget* parent)
     : QDialog(parent), m_probe(std::move(probe)), m_label(new QLabel(this)),
       m_combo(new QComboBox(this)), m_ok(new QPushButton(QStringLiteral("确定(&O)"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消(&C)"), this))
+      m_cancel(new QPushButton(QStringLiteral("取消(&C)"), this)), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmGetComm"));
     setWindowTitle(QStringLiteral("串口测试"));
@@ -46,7 +46,7 @@ GetCommDialog::GetCommDialog(Prober probe, QWidget* parent)
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_ok->setObjectName(QStringLiteral("cmdOk"));
     m_cancel->setObjectName(QStringLiteral("Command2"));
-    m_timer.setObjectName(QStringLiteral("Timer"));
+    m_timer->setObjectName(QStringLiteral("Timer"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -63,9 +63,9 @@ GetCommDialog::GetCommDialog(Prober probe, QWidget* parent)
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &GetCommDialog::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&m_timer, &QTimer::timeout, this, &GetCommDialog::onTick);
-    m_timer.setInterval(100);
-    m_timer.start();
+    connect(m_timer, &QTimer::timeout, this, &GetCommDialog::onTick);
+    m_timer->setInterval(100);
+    m_timer->start();
 }
 
 void GetCommDialog::showEvent(QShowEvent* event)
@@ -88,7 +88,7 @@ void GetCommDialog::onTick()
 
 void GetCommDialog::finishProbing()
 {
-    m_timer.stop();
+    m_timer->stop();
     m_combo->addItem(simEntry(), QString::fromLatin1(kSimPort));
     const int saved = m_combo->findData(readPortSetting().trimmed());
     m_combo->setCurrentIndex(saved >= 0 ? saved : 0);

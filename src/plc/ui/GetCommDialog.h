@@ -36,7 +36,7 @@ private:
     QComboBox* m_combo;
     QPushButton* m_ok;
     QPushButton* m_cancel;
-    QTimer m_timer;
+    QTimer* m_timer;
     int m_next = 0; // the next port number to probe; 0 before the first tick
 };
 

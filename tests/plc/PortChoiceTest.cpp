@@ -1,0 +1,98 @@
+#include "plc/PortChoice.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ladrix::plc;
+
+namespace {
+
+// Settings go to a private folder; QSettings must learn it before any settings are made.
+struct PortSettings : testing::Test {
+    static QTemporaryDir& dir()
+    {
+        static QTemporaryDir d;
+        return d;
+    }
+    static void SetUpTestSuite()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir().path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir().path());
+    }
+    void SetUp() override { raw().clear(); }
+    static QSettings& raw()
+    {
+        static QSettings s(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("VB and VBA Program Settings"),
+                           QStringLiteral("LADRX20"));
+        s.sync();
+        return s;
+    }
+};
+
+} // namespace
+
+TEST(PortOrder, UsbAdaptersFirstThenBuiltInPortsByNumber)
+{
+    const QStringList ordered =
+        orderedPortNames({"/dev/ttyS10", "/dev/rfcomm0", "/dev/ttyS2", "/dev/ttyACM0",
+                          "/dev/ttyUSB10", "/dev/ttyUSB1", "/dev/ttyAMA0", "/dev/ttyUSB0"});
+    EXPECT_EQ(ordered, (QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB10", "/dev/ttyACM0",
+                                    "/dev/ttyS2", "/dev/ttyS10", "/dev/ttyAMA0", "/dev/rfcomm0"}));
+}
+
+TEST(ResolvePort, AcceptsSimPathsAndNumbersOfExistingPorts)
+{
+    EXPECT_EQ(resolvePort(QStringLiteral(" SIM ")), u"sim");
+    EXPECT_EQ(resolvePort(QStringLiteral("/dev/pts/3")), u"/dev/pts/3");
+    QString error;
+    EXPECT_TRUE(resolvePort(QStringLiteral("250"), &error).isEmpty());
+    EXPECT_TRUE(error.contains(u"250"));
+    error.clear();
+    EXPECT_TRUE(resolvePort(QString(), &error).isEmpty()); // a saved empty value: no port 0
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(resolvePort(QStringLiteral("banana")).isEmpty());
+    const QStringList ports = portNames();
+    if (!ports.isEmpty()) {
+        EXPECT_EQ(resolvePort(QStringLiteral("1")), ports.first());
+    }
+    EXPECT_FALSE(probePort(250));
+}
+
+TEST(MakeLink, BuildsTheRightKindOfLink)
+{
+    QString error;
+    auto sim = makeLink(QStringLiteral("sim"), &error);
+    ASSERT_TRUE(sim);
+    EXPECT_EQ(sim->description(), u"sim");
+    EXPECT_TRUE(sim->open());
+
+    auto missing = makeLink(QStringLiteral("/dev/ladrix-no-such-port"), &error);
+    ASSERT_TRUE(missing);
+    EXPECT_FALSE(missing->open());
+    EXPECT_FALSE(missing->errorString().isEmpty());
+
+    EXPECT_FALSE(makeLink(QStringLiteral("250"), &error));
+}
+
+TEST_F(PortSettings, DefaultsThenStoresTheChoice)
+{
+    EXPECT_EQ(readPortSetting(), portNames().isEmpty() ? u"sim" : u"1");
+    savePortSetting(QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(readPortSetting(), u"/dev/ttyUSB0");
+    raw().sync();
+    EXPECT_EQ(raw().value(QStringLiteral("Settings/CommPort")).toString(), u"/dev/ttyUSB0");
+}
+
+TEST_F(PortSettings, OldKeySpellingIsReadAndReplacedOnSave)
+{
+    raw().setValue(QStringLiteral("Settings/Commport"), QStringLiteral("7"));
+    raw().sync();
+    EXPECT_EQ(readPortSetting(), u"7");
+    savePortSetting(QStringLiteral("sim"));
+    raw().sync();
+    QStringList keys = raw().allKeys();
+    EXPECT_EQ(keys, QStringList{QStringLiteral("Settings/CommPort")});
+    EXPECT_EQ(readPortSetting(), u"sim");
+}
