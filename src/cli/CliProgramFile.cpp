@@ -59,8 +59,10 @@ bool loadSource(const QString& path, std::initializer_list<FileKind> accepted,
         fileKindOf(path) == FileKind::Project &&
         std::find(accepted.begin(), accepted.end(), FileKind::Project) != accepted.end();
     if (!project) {
+        if (!loadProgramArgument(path, accepted, command, store, grid, io))
+            return false;
         store.projectName = newName;
-        return loadProgramArgument(path, accepted, command, store, grid, io);
+        return true;
     }
     QString storedName;
     if (!reportFileStatus(openProject(path, store, grid, storedName), command, io))

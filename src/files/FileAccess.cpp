@@ -29,12 +29,18 @@ FileStatus openForReading(QFile& file)
     if (path.isEmpty() || !QFileInfo::exists(path))
         return FileStatus::failure(RuntimeError::FileNotFound,
                                    QStringLiteral("文件未找到：%1").arg(shown(path)));
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // Devices and pipes could feed the reader without end; only plain files are program files.
+    const QFileInfo info(path);
+    if (!info.isFile())
         return FileStatus::failure(RuntimeError::PathFileAccess,
-                                   QStringLiteral("无法读取文件 %1：%2")
-                                       .arg(shown(path), QFileInfo(path).isDir()
+                                   QStringLiteral("无法读取 %1：%2")
+                                       .arg(shown(path), info.isDir()
                                                              ? QStringLiteral("这是一个文件夹")
-                                                             : file.errorString()));
+                                                             : QStringLiteral("这不是普通文件")));
+    if (!file.open(QIODevice::ReadOnly))
+        return FileStatus::failure(
+            RuntimeError::PathFileAccess,
+            QStringLiteral("无法读取文件 %1：%2").arg(shown(path), file.errorString()));
     return {};
 }
 

@@ -88,11 +88,11 @@ TEST_F(ConvertTest, Zk1ToInstructionListAndProject)
     EXPECT_EQ(lines.mid(0, 8),
               QList<QByteArray>({"LD", "X400", "OUT", "T050", "K", "100", "END", ""}));
 
-    run = runCli({"convert", path("z.zk1"), path("z.lrp")});
+    run = runCli({"convert", path("z.zk1"), "--model", "1", path("zp.lrp")});
     EXPECT_EQ(run.exitCode, 0);
-    const QList<QByteArray> project = crlfLines(readBytes(path("z.lrp")));
+    const QList<QByteArray> project = crlfLines(readBytes(path("zp.lrp")));
     ASSERT_EQ(project.size(), 54007);
-    EXPECT_EQ(project.mid(0, 4), QList<QByteArray>({"z", " 0 ", "LD", "X400"}));
+    EXPECT_EQ(project.mid(0, 4), QList<QByteArray>({"zp", " 1 ", "LD", "X400"}));
 }
 
 TEST_F(ConvertTest, OtherCombinationsAndBadOptionsAreUsageErrorsWritingNothing)
