@@ -1,0 +1,94 @@
+#include "CliRunner.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+// `ladrix-cli sim --pty` running as its own process, as a user would start it.
+struct SimProcess {
+    QProcess process;
+    QString path;
+
+    explicit SimProcess(QStringList extra = {})
+    {
+        process.start(QStringLiteral(LADRIX_CLI_PATH), QStringList{"sim", "--pty"} + extra);
+        if (process.waitForStarted(5000) && process.waitForReadyRead(5000))
+            path = QString::fromUtf8(process.readLine()).trimmed();
+    }
+    // Sends `signal` and returns the exit code of a normal exit, or -1.
+    int stop(int signal)
+    {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        if (!process.waitForFinished(5000))
+            return -1;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    ~SimProcess()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+};
+
+} // namespace
+
+TEST(CliSimPty, ServesTheControllerUntilSigterm)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.path.startsWith("/dev/pts/")) << sim.path.toStdString();
+    CliRun run = runCli({"plc", "--port", sim.path, "keys", "227", "211", "228", "228", "228",
+                         "119", "229", "228", "116", "228", "183", "179"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[5], "119 NOP 000");
+    EXPECT_EQ(lines[9], "228 OUT 030");
+    EXPECT_EQ(lines[11], "179 OUT 030"); // stored in the served controller and shown again
+
+    // A second client sees the same controller memory.
+    run = runCli({"plc", "--port", sim.path, "keys", "211", "228", "228", "228", "119"});
+    EXPECT_EQ(run.out.split('\n', Qt::SkipEmptyParts).last(), "119 OUT 030");
+    EXPECT_EQ(sim.stop(SIGTERM), 0);
+}
+
+TEST(CliSimPty, SigintEndsItCleanlyToo)
+{
+    SimProcess sim;
+    ASSERT_FALSE(sim.path.isEmpty());
+    EXPECT_EQ(sim.stop(SIGINT), 0);
+}
+
+TEST(CliSimPty, LatencyDelaysRepliesAndTooMuchOfItTimesOut)
+{
+    SimProcess slow({"--latency", "250"});
+    ASSERT_FALSE(slow.path.isEmpty());
+    QElapsedTimer t;
+    t.start();
+    CliRun run = runCli({"plc", "--port", slow.path, "keys", "227", "227"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_GE(t.elapsed(), 2 * 250 + 60);
+
+    SimProcess tooSlow({"--latency", "800"});
+    ASSERT_FALSE(tooSlow.path.isEmpty());
+    run = runCli({"plc", "--port", tooSlow.path, "keys", "227"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "227 Error\n");
+}
+
+TEST(CliSimPty, BadArgumentsExitTwo)
+{
+    for (const QStringList& args : QList<QStringList>{{"sim"},
+                                                      {"sim", "--pty", "--latency", "soon"},
+                                                      {"sim", "--pty", "--latency", "-5"},
+                                                      {"sim", "--pty", "--verbose"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
