@@ -3,6 +3,7 @@
 #include "ladder/LadderDrawer.h"
 #include "ladder/ProgramEquivalence.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace ladrix;
@@ -25,6 +26,23 @@ Trip drawAndCompile(const ProgramStore& program)
     t.compiled.plcType = program.plcType;
     compileLadder(t.grid, t.compiled);
     return t;
+}
+
+// Most blocks open at once in any rung of the list.
+int deepestNesting(const QStringList& lines)
+{
+    int open = 0;
+    int deepest = 0;
+    for (const QString& line : lines) {
+        const QString ins = line.section(' ', 0, 0);
+        if (ins == "LD" || ins == "LDI")
+            deepest = std::max(deepest, ++open);
+        else if (ins == "ANB" || ins == "ORB")
+            --open;
+        else if (ins != "AND" && ins != "ANI" && ins != "OR" && ins != "ORI")
+            open = 0;
+    }
+    return deepest;
 }
 
 } // namespace
@@ -51,6 +69,8 @@ TEST(LadderRoundTrip, RandomProgramsDrawAndCompileBackToEquivalentLists)
 {
     ProgramGenerator generator(7);
     int rungs = 0;
+    int deepest = 0;
+    QSet<QString> kinds;
     for (int n = 0; n < kPrograms; ++n) {
         const QStringList lines = generator.program(1990);
         const ProgramStore program = programOf(lines);
@@ -63,8 +83,13 @@ TEST(LadderRoundTrip, RandomProgramsDrawAndCompileBackToEquivalentLists)
                              << listOf(trip.compiled).join(" | ").toStdString()
                              << gridPicture(trip.grid, 0, 12).toStdString();
         rungs += int(splitRungs(program, 2000).size());
+        deepest = std::max(deepest, deepestNesting(lines));
+        for (const QString& line : lines)
+            kinds << line.section(' ', 0, 0);
     }
     EXPECT_GT(rungs, 3 * kPrograms) << "the generator should make several rungs per program";
+    EXPECT_EQ(deepest, 5) << "blocks nest four deep inside the rung's own block";
+    EXPECT_EQ(kinds.size(), 21) << QStringList(kinds.values()).join(' ').toStdString();
 }
 
 TEST(LadderRoundTrip, CompiledListsAreStableUnderAnotherRoundTrip)
