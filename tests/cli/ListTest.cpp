@@ -86,7 +86,14 @@ TEST_F(ListTest, WrongKindMissingFileAndBadArgumentsAreUsageErrors)
         EXPECT_TRUE(run.err.startsWith("ladrix-cli list: ")) << run.err.toStdString();
     }
     EXPECT_TRUE(runCli({"list", path("none.lrp")}).err.contains("none.lrp"));
-    const CliRun help = runCli({"list", "--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: ladrix-cli list FILE"));
+}
+
+TEST(FileCommands, EachExplainsItselfWithHelp)
+{
+    for (const QString command : {"list", "check", "convert"}) {
+        const CliRun help = runCli({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.startsWith("Usage: ladrix-cli " + command)) << help.out.toStdString();
+        EXPECT_TRUE(help.out.contains("Exit status")) << command.toStdString();
+    }
 }

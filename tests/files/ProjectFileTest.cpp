@@ -43,20 +43,23 @@ TEST_F(ProjectFileTest, LayoutIsNameModelStepsAndCellsLineByLine)
 TEST_F(ProjectFileTest, NameAndPathComeFromTheFileNotFromLineOne)
 {
     // A backslash is part of a file name here, but still separates the base name.
-    for (const QString& name :
-         {QStringLiteral("test run.lrp"), QStringLiteral("D:\\plc\\test run.LRP")}) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("test run.lrp"), QStringLiteral("testrun")},
+        {QStringLiteral("D:\\plc\\test run.LRP"), QStringLiteral("testrun")},
+        {QStringLiteral("新 工程.lrp"), QStringLiteral("新工程")}};
+    for (const auto& [name, projectName] : cases) {
         const QString file = m_files.path(name);
-        m_store.projectName = "old";
+        m_store.projectName = QStringLiteral("旧");
         ASSERT_TRUE(saveProject(file, m_store, m_grid));
-        EXPECT_EQ(m_store.projectName, "testrun");
+        EXPECT_EQ(m_store.projectName, projectName);
         EXPECT_EQ(m_store.projectFile, file);
-        EXPECT_EQ(crlfLines(readBytes(file)).first(), "old");
+        EXPECT_EQ(crlfLines(readBytes(file)).first(), gbk(QStringLiteral("旧")));
 
         ProgramStore other;
         QString stored;
         ASSERT_TRUE(openProject(file, other, m_grid, stored));
-        EXPECT_EQ(stored, "old");
-        EXPECT_EQ(other.projectName, "testrun");
+        EXPECT_EQ(stored, QStringLiteral("旧"));
+        EXPECT_EQ(other.projectName, projectName);
         EXPECT_EQ(other.projectFile, file);
     }
 }
