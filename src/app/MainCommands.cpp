@@ -10,6 +10,7 @@
 #include "il/InstrEditor.h"
 #include "ladder/LadderCompiler.h"
 #include "ladder/LadderDrawer.h"
+#include "plc/ui/GetCommDialog.h"
 
 namespace ladrix {
 
@@ -132,7 +133,10 @@ void MainWindow::addLadderCommands()
 void MainWindow::addOtherCommands()
 {
     add(QStringLiteral("mnuTConn"), [this] { notAvailable(QStringLiteral("mnuTConn")); });
-    add(QStringLiteral("mnuTCommS"), [this] { notAvailable(QStringLiteral("mnuTCommS")); });
+    add(QStringLiteral("mnuTCommS"), [this] {
+        plc::GetCommDialog dialog(this);
+        m_prompts.runDialog(dialog);
+    });
     add(QStringLiteral("mnuHHelp"), [this] { openHelp(QStringLiteral("guide.html")); });
     add(QStringLiteral("mnuHPro"), [this] { openHelp(QStringLiteral("reference.html")); });
     add(QStringLiteral("mnuHAbout"), [this] {

@@ -155,10 +155,11 @@ TEST_F(HelpTest, MissingOrUnopenablePageGivesAClearMessage)
     EXPECT_TRUE(prompts.messages[1].text.contains(QStringLiteral("reference.html")));
 }
 
-TEST_F(HelpTest, AboutItemRunsTheAboutBox)
+TEST_F(HelpTest, AboutAndPortItemsRunTheirDialogs)
 {
     choose("mnuHAbout");
-    EXPECT_EQ(prompts.dialogsRun, QStringList{"frmAbout"});
+    choose("mnuTCommS");
+    EXPECT_EQ(prompts.dialogsRun, (QStringList{"frmAbout", "frmGetComm"}));
 }
 
 } // namespace
