@@ -137,48 +137,61 @@ bool ProjectCommands::importZk1(const QString& fileName)
 
 bool ProjectCommands::saveInstructionListAs()
 {
-    const QString path = askSave(texts::kSaveInsTitle, texts::kInsFilter);
-    return !path.isEmpty() && report(saveInstructionList(path, m_project.program()), path);
+    return saveWith(texts::kSaveInsTitle, texts::kInsFilter, [this](const QString& path) {
+        return saveInstructionList(path, m_project.program());
+    });
 }
 
 bool ProjectCommands::loadInstructionList()
 {
-    const QString path = askOpen(texts::kOpenInsTitle, texts::kInsFilter);
-    if (path.isEmpty())
-        return false;
-    const FileStatus status = openInstructionList(path, m_project.program());
-    if (status.ok)
-        m_project.notifyStepsChanged();
-    const bool ok = report(status, path);
-    if (ok)
-        m_hooks.showInstrEditor();
-    return ok;
+    return loadWith(
+        texts::kOpenInsTitle, texts::kInsFilter,
+        [this](const QString& path) { return openInstructionList(path, m_project.program()); },
+        [this] {
+            m_project.notifyStepsChanged();
+            m_hooks.showInstrEditor();
+        });
 }
 
 bool ProjectCommands::saveLadderAs()
 {
-    const QString path = askSave(texts::kSaveLadTitle, texts::kLadFilter);
-    return !path.isEmpty() && report(saveLadder(path, m_project.grid()), path);
+    return saveWith(texts::kSaveLadTitle, texts::kLadFilter,
+                    [this](const QString& path) { return saveLadder(path, m_project.grid()); });
 }
 
 bool ProjectCommands::loadLadder()
 {
-    const QString path = askOpen(texts::kOpenLadTitle, texts::kLadFilter);
-    if (path.isEmpty())
-        return false;
-    const FileStatus status = openLadder(path, m_project.grid());
-    if (status.ok)
-        m_project.notifyGridChanged();
-    const bool ok = report(status, path);
-    if (ok)
-        m_hooks.showLadderEditor();
-    return ok;
+    return loadWith(
+        texts::kOpenLadTitle, texts::kLadFilter,
+        [this](const QString& path) { return openLadder(path, m_project.grid()); },
+        [this] {
+            m_project.notifyGridChanged();
+            m_hooks.showLadderEditor();
+        });
 }
 
 bool ProjectCommands::saveBlockAs()
 {
-    const QString path = askSave(texts::kSaveBlockTitle, texts::kInsFilter);
-    return !path.isEmpty() && report(saveBlock(path, m_project.program()), path);
+    return saveWith(texts::kSaveBlockTitle, texts::kInsFilter,
+                    [this](const QString& path) { return saveBlock(path, m_project.program()); });
+}
+
+bool ProjectCommands::saveWith(const QString& title, const QString& filter, const FileAction& write)
+{
+    const QString path = askSave(title, filter);
+    return !path.isEmpty() && report(write(path), path);
+}
+
+bool ProjectCommands::loadWith(const QString& title, const QString& filter, const FileAction& read,
+                               const std::function<void()>& applied)
+{
+    const QString path = askOpen(title, filter);
+    if (path.isEmpty())
+        return false;
+    const FileStatus status = read(path);
+    if (status.ok)
+        applied();
+    return report(status, path);
 }
 
 bool ProjectCommands::insertFile()

@@ -46,6 +46,12 @@ public:
     bool insertFile();
 
 private:
+    using FileAction = std::function<FileStatus(const QString& path)>;
+
+    // Asks for a file and writes it, or reads it and then runs `applied` when the read worked.
+    bool saveWith(const QString& title, const QString& filter, const FileAction& write);
+    bool loadWith(const QString& title, const QString& filter, const FileAction& read,
+                  const std::function<void()>& applied);
     // True when the status is a success; a truncated read is warned about as well.
     bool report(const FileStatus& status, const QString& path);
     // Where a file dialog starts: the project's folder with the project name.
