@@ -58,12 +58,3 @@ TEST_F(PtyFixture, LatencyDelaysTheReplyAndSilenceTimesOut)
     EXPECT_EQ(keys.exchange(key::Clear).outcome, KeyOutcome::TimedOut);
     EXPECT_GE(t.elapsed(), 60 + 625);
 }
-
-TEST_F(PtyFixture, ServerSurvivesClientsComingAndGoing)
-{
-    port->close();
-    SerialLink again(server.slavePath());
-    ASSERT_TRUE(again.open());
-    KeyExchange keys(again);
-    EXPECT_TRUE(keys.exchange(key::Clear).ok());
-}

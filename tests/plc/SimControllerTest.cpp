@@ -152,31 +152,34 @@ TEST(SimControllerKeys, ClearSequenceAndCopiesBetweenRamAndEeprom)
     EXPECT_EQ(c.word(0), encodeStep(step("LD", "X027")));
 }
 
-TEST(SimControllerModes, MonitorShowsDeviceStateAndValues)
+TEST(SimControllerModes, ModeCommandsSwitchAndBlankTheDisplay)
 {
     SimController c;
     EXPECT_EQ(press(c, cmd::MonitorMode), kBlank);
     EXPECT_EQ(c.mode(), SimController::Mode::Monitor);
-    c.setDevice(27, true);
-    c.setDevice(50, true, 42);
-    c.setDevice(712, false, 345);
-
-    const QByteArray on = [&] {
-        pressAll(c, {key::Clear, key::Nop0, key::Sft2, key::Ldi7, key::WriteMonitor});
-        return c.receive(key::EndPoint);
-    }();
-    EXPECT_EQ(static_cast<std::uint8_t>(on.at(1)), kDeviceOnCode);
-    c.setDevice(27, false);
-    EXPECT_EQ(press(c, key::EndPoint), (PlcDisplay{"", "027"}));
-
-    pressAll(c, {key::Clear, key::Nop0, key::Anb5, key::Nop0, key::WriteMonitor});
-    EXPECT_EQ(press(c, key::EndPoint), (PlcDisplay{"OUT", "042"}));
-
-    pressAll(c, {key::Clear, key::Ldi7, key::Rst1, key::Sft2, key::EndPoint, key::WriteMonitor});
-    EXPECT_EQ(press(c, key::KSearch), (PlcDisplay{"K", "345"}));
-
+    // In monitor mode WRITE picks a device instead of storing a step.
+    pressAll(c, {key::Ld, key::Nop0, key::Nop0, key::Nop0, key::WriteMonitor});
     EXPECT_EQ(press(c, cmd::ProgramMode), kBlank);
     EXPECT_EQ(c.mode(), SimController::Mode::Program);
+    EXPECT_EQ(c.word(0), encodeStep(step("NOP", "")));
+}
+
+TEST(SimControllerBytes, AnyByteStreamIsAnsweredSafely)
+{
+    for (int steps : {1000, 2000}) {
+        SimController c(steps);
+        std::uint32_t x = 12345;
+        for (int i = 0; i < 200000; ++i) {
+            x = x * 1103515245u + 12345u;
+            const QByteArray reply = c.receive(static_cast<std::uint8_t>(x >> 16));
+            // Display replies, or step words and the four-byte answers of the high-speed mode.
+            ASSERT_TRUE(reply.size() == kReplySize || reply.size() % 2 == 0) << i;
+            ASSERT_GE(c.address(), 0);
+            ASSERT_LT(c.address(), 1000);
+        }
+    }
+    for (int w = 0; w < 0x10000; ++w) // every word decodes to something the store can hold
+        EXPECT_FALSE(decodeWord(w >> 8, w & 0xFF).num.isEmpty());
 }
 
 TEST(SimControllerBytes, HelloAnswersAndUnknownBytesGetNoReply)
