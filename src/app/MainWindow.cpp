@@ -254,7 +254,12 @@ void MainWindow::startUp(const QString& commandLinePath)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exitConfirmed) {
-        if (!m_prompts.confirmExit(this) || !m_commands->maybeSave()) {
+        if (!m_prompts.confirmExit(this)) {
+            event->ignore();
+            return;
+        }
+        m_instr->commitEdits();
+        if (!m_commands->maybeSave()) {
             event->ignore();
             return;
         }
@@ -262,10 +267,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_exitConfirmed = false;
     m_menuTimer->stop();
     event->accept();
+    emit exited();
 }
 
 void MainWindow::exitNow()
 {
+    m_instr->commitEdits();
     if (!m_commands->maybeSave())
         return;
     m_exitConfirmed = true;

@@ -49,6 +49,10 @@ public:
     // The system information program the about box offers; empty hides its button.
     void setSystemInfoTool(const QString& tool) { m_systemInfoTool = tool; }
 
+signals:
+    // The window closed for good: the program ends.
+    void exited();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     ladrix::Project project;
     ladrix::WidgetPrompts prompts;
     ladrix::MainWindow window(project, prompts);
+    // Closing the main window ends the program even while a palette or report is still open.
+    QObject::connect(&window, &ladrix::MainWindow::exited, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     auto* start = new ladrix::StartWindow(window);
     start->show();
     window.startUp(ladrix::commandLinePath(QApplication::arguments().mid(1)));

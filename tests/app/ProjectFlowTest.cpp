@@ -4,6 +4,7 @@
 #include "il/InstrEditor.h"
 
 #include <QFile>
+#include <QSignalSpy>
 
 namespace ladrix::test {
 namespace {
@@ -242,9 +243,48 @@ TEST_F(ProjectFlowTest, ClosingTheWindowAsksToExitThenAboutChanges)
 TEST_F(ProjectFlowTest, ExitItemEndsWithoutTheExitQuestion)
 {
     newProject(QStringLiteral("done"));
+    QSignalSpy exited(window.get(), &MainWindow::exited);
     choose("mnuFExit");
     EXPECT_EQ(prompts.exitAsked, 0);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(exited.count(), 1);
+}
+
+TEST_F(ProjectFlowTest, RowBeingTypedIsPartOfTheExitQuestion)
+{
+    newProject(QStringLiteral("typing"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* edit = row(*window, 0);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, QStringLiteral("ld x0"));
+    prompts.saveChoices = {Choice::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.saveQuestions, QStringList{"typing"});
+    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X0"));
+}
+
+TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheFile)
+{
+    QFile zk1(path(QStringLiteral("legacy prog.zk1")));
+    ASSERT_TRUE(zk1.open(QIODevice::WriteOnly));
+    zk1.write("LD\r\n27\r\nOUT\r\n675\r\n");
+    zk1.close();
+    newProject(QStringLiteral("before"));
+    typeRow(*window, 5, QStringLiteral("nop"));
+
+    prompts.saveChoices = {Choice::Discard};
+    prompts.openAnswers = {zk1.fileName()};
+    choose("mnuFImp");
+    EXPECT_EQ(prompts.saveQuestions, QStringList{"before"});
+    ASSERT_EQ(prompts.openAsked.size(), 1);
+    EXPECT_EQ(prompts.openAsked[0].filter, QStringLiteral("ZK1 Program File (*.zk1)"));
+    EXPECT_EQ(project.program().projectName, QStringLiteral("legacyprog"));
+    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X27"));
+    EXPECT_EQ(project.program().step(1).data, QStringLiteral("F675"));
+    EXPECT_TRUE(project.program().step(5).isEmpty());
+    // The imported program is in no project file yet.
+    EXPECT_TRUE(project.isModified());
 }
 
 TEST_F(ProjectFlowTest, NameWithCommaIsRefusedUntilCorrected)
