@@ -116,11 +116,14 @@ void LadderWalk::emitDue(int depth)
 // branches; groups nested in others are joined first.
 void LadderWalk::emitFinishedGroups()
 {
-    for (int d = 1; d < kDepths && m_walkPos[d] == kNone; ++d) {
-        if (m_needAnb[d]) {
-            write(QStringLiteral("ANB"), QString());
-            m_needAnb[d] = false;
+    while (!m_needAnb.empty()) {
+        const DueAnb due = m_needAnb.back();
+        for (int k = due.owner + 1; k <= due.deepest; ++k) {
+            if (m_walkPos[k] != kNone)
+                return;
         }
+        write(QStringLiteral("ANB"), QString());
+        m_needAnb.pop_back();
     }
 }
 
@@ -140,35 +143,38 @@ LadderWalk::BranchScan LadderWalk::scanBranch(int start) const
 
 void LadderWalk::lookForBranches(int pos)
 {
-    // A group hanging after contacts already emitted on the main row opens a block of its own
-    // that ANB joins to them: an OR straight after those contacts would apply to all of them.
-    // The ANB is kept on the group's deepest branch and written when all of them are done.
-    const bool seriesBefore = !m_openBlock[0];
+    // A group hanging after contacts already emitted on the row opens a block of its own that
+    // ANB joins to them: an OR straight after those contacts would apply to all of them. The
+    // ANB is kept on the group's deepest branch and written when all of them are done.
+    const int owner = m_depth;
+    const bool seriesBefore = !m_openBlock[owner];
     bool groupSeen = false;
     bool joinByAnb = false;
     int deepest = 0;
-    for (int j = 1; j < kDepths; ++j) {
+    for (int j = 1; owner + j < kDepths; ++j) {
         const int above = pos + LadderGrid::kColumns * (j - 1);
         const int cell = pos + LadderGrid::kColumns * j;
         if (!LadderGrid::inRange(cell) || !leftLinked(above))
             break;
-        m_walkPos[j] = cell;
-        m_scanned[j] = false;
-        deepest = j;
+        const int depth = owner + j;
+        m_walkPos[depth] = cell;
+        m_scanned[depth] = false;
+        m_owner[depth] = owner;
+        deepest = depth;
         // An empty cell carrying the link is a wire passing beside it, not a branch.
         if (at(cell).type == kEmpty)
             continue;
         const BranchScan scan = scanBranch(cell);
         if (scan.elements > 0 && !groupSeen && column(pos) < LadderGrid::kOutputColumn) {
             groupSeen = true;
-            joinByAnb = seriesBefore || m_hasOrGroup;
+            joinByAnb = seriesBefore || (owner == 0 && m_hasOrGroup);
         }
-        if (scan.elements == 1)
+        if (owner == 0 && scan.elements == 1)
             m_hasOrGroup = true;
     }
     if (joinByAnb) {
-        m_openBlock[0] = true;
-        m_needAnb[deepest] = true;
+        m_openBlock[owner] = true;
+        m_needAnb.push_back({owner, deepest});
     }
 }
 
@@ -177,6 +183,7 @@ void LadderWalk::scanNewDepth(int pos)
     const BranchScan scan = scanBranch(pos);
     const bool multi = scan.elements > 1;
     const bool rejoinsEarly = column(scan.end) < LadderGrid::kOutputColumn;
+    m_branchStart[m_depth] = pos;
     m_multiBranch[m_depth] = multi;
     m_needOrb[m_depth] = multi && rejoinsEarly;
     m_openBlock[m_depth] = multi && rejoinsEarly;
@@ -193,11 +200,17 @@ void LadderWalk::run()
         if (m_depth == 0) {
             lookForBranches(pos);
             emitMainRow(pos);
+        } else if (m_revisit[m_depth]) {
+            m_revisit[m_depth] = false; // back from a group that rejoins on this cell
         } else {
             if (!m_scanned[m_depth]) {
                 scanNewDepth(pos);
                 m_scanned[m_depth] = true;
             }
+            // Groups hanging inside a branch; its first cell carries the enclosing group's
+            // chain of links, which that group's look has followed already.
+            if (pos != m_branchStart[m_depth] && column(pos) < LadderGrid::kOutputColumn)
+                lookForBranches(pos);
             emitBranch(pos);
         }
         if (!m_stopped)
@@ -218,6 +231,7 @@ void LadderWalk::moveOn()
             for (int k = d; k + 1 < kDepths; ++k) {
                 m_walkPos[k] = m_walkPos[k + 1];
                 m_scanned[k] = m_scanned[k + 1];
+                m_owner[k] = m_owner[k + 1];
             }
             clearPosition(kDepths - 1);
             return;
@@ -225,20 +239,27 @@ void LadderWalk::moveOn()
         nextRung();
         return;
     }
-    if (m_depth > 0 && above >= 0 && rightLinked(above) && rightLinked(pos)) {
-        clearPosition(m_depth);
-        emitDue(m_depth);
-        emitFinishedGroups();
+    const bool endsHere = m_depth > 0 && above >= 0 && rightLinked(above);
+    if (endsHere && rightLinked(pos) && !m_revisit[m_depth] && ownsPositions(m_depth)) {
+        // A group inside this branch rejoins where the branch does: its branches come first.
+        m_revisit[m_depth] = true;
         descend();
         return;
     }
-    if (rightLinked(pos) && !(m_stepMode && column(pos) == 0)) {
+    if (endsHere && rightLinked(pos) && nextBranchRejoinsAt(column(pos))) {
+        // A further branch below rejoins here as well.
+        clearPosition(m_depth);
+        emitDue(m_depth);
+        emitFinishedGroups();
+        descendAfterRejoin();
+        return;
+    }
+    if (!endsHere && rightLinked(pos) && !(m_stepMode && column(pos) == 0)) {
         m_walkPos[m_depth] = pos + 1;
         descend();
         return;
     }
-    // The main row never rejoins anything, whatever the row above it holds.
-    if (above < 0 || !rightLinked(above) || m_depth == 0) {
+    if (!endsHere) {
         int next = pos + 1;
         if (!at(next).inUse() && column(next) < LadderGrid::kOutputColumn)
             ++next;
@@ -256,6 +277,44 @@ void LadderWalk::clearPosition(int depth)
 {
     m_walkPos[depth] = kNone;
     m_scanned[depth] = false;
+    m_revisit[depth] = false;
+}
+
+bool LadderWalk::nextBranchRejoinsAt(int column) const
+{
+    for (int d = m_depth + 1; d < kDepths; ++d) {
+        if (m_walkPos[d] != kNone)
+            return this->column(scanBranch(m_walkPos[d]).end) == column;
+    }
+    return false;
+}
+
+bool LadderWalk::ownsPositions(int depth) const
+{
+    for (int d = depth + 1; d < kDepths; ++d) {
+        if (m_walkPos[d] != kNone && m_owner[d] == depth)
+            return true;
+    }
+    return false;
+}
+
+// The next deeper branch may belong to a group that encloses a branch still waiting for this
+// one: that branch is finished first, so that what it joins is complete.
+void LadderWalk::descendAfterRejoin()
+{
+    for (int next = m_depth + 1; next < kDepths; ++next) {
+        if (m_walkPos[next] == kNone)
+            continue;
+        for (int d = m_depth - 1; d > m_owner[next]; --d) {
+            if (m_revisit[d] && m_walkPos[d] != kNone) {
+                m_depth = d;
+                return;
+            }
+        }
+        m_depth = next;
+        return;
+    }
+    ascend();
 }
 
 void LadderWalk::descend()
@@ -286,8 +345,11 @@ void LadderWalk::startRung(int cell)
     m_openBlock.fill(false);
     m_multiBranch.fill(false);
     m_needOrb.fill(false);
-    m_needAnb.fill(false);
+    m_needAnb.clear();
     m_scanned.fill(false);
+    m_revisit.fill(false);
+    m_owner.fill(0);
+    m_branchStart.fill(kNone);
     m_hasOrGroup = false;
     m_depth = 0;
     m_row = cell / LadderGrid::kColumns;

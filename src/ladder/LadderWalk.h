@@ -4,6 +4,7 @@
 #include "core/ProgramStore.h"
 
 #include <array>
+#include <vector>
 
 namespace ladrix {
 
@@ -38,9 +39,12 @@ private:
     void lookForBranches(int pos);
     void scanNewDepth(int pos);
     void clearPosition(int depth);
+    bool ownsPositions(int depth) const;
+    bool nextBranchRejoinsAt(int column) const;
 
     void moveOn();
     void descend();
+    void descendAfterRejoin();
     void ascend();
     void startRung(int cell);
     void nextRung();
@@ -52,9 +56,21 @@ private:
     std::array<bool, kDepths> m_openBlock{};
     std::array<bool, kDepths> m_multiBranch{};
     std::array<bool, kDepths> m_needOrb{};
-    std::array<bool, kDepths> m_needAnb{};
+    // An ANB is due for each group opened after contacts once its branches (the depths
+    // below `owner` down to `deepest`) are done; inner groups are pushed last.
+    struct DueAnb {
+        int owner;
+        int deepest;
+    };
+    std::vector<DueAnb> m_needAnb;
     // The branch at this depth has been scanned since its position was set.
     std::array<bool, kDepths> m_scanned{};
+    // Cell where the branch at this depth starts, once scanned.
+    std::array<int, kDepths> m_branchStart{};
+    // Depth whose look for branches set this depth's position.
+    std::array<int, kDepths> m_owner{};
+    // The branch waits on its current cell for a group that rejoins there.
+    std::array<bool, kDepths> m_revisit{};
     bool m_hasOrGroup = false;
     int m_depth = 0;
     int m_step = 0;

@@ -142,6 +142,43 @@ TEST(LadderCompiler, SecondGroupWithSeveralBranchesJoinsAfterTheLastOne)
     EXPECT_EQ(compiled(g), (QStringList{"LD X0", "LD X1", "OR X2", "OR X3", "ANB", "OUT Y30"}));
 }
 
+TEST(LadderCompiler, GroupInsideABranchIsJoinedBeforeTheBranchIsClosed)
+{
+    // X0 OR (X1 AND (X2 OR X3)), the inner group rejoining where the branch does.
+    LadderGrid g;
+    putRung(g, 0, {"X0"}, "Y30");
+    linkLeft(g, 0, 0);
+    linkRight(g, 0, 1);
+    putContact(g, 1, 0, "X1");
+    putContact(g, 1, 1, "X2");
+    linkLeft(g, 1, 1);
+    linkRight(g, 1, 1);
+    putContact(g, 2, 1, "X3");
+    EXPECT_EQ(compiled(g),
+              (QStringList{"LD X0", "LD X1", "LD X2", "OR X3", "ANB", "ORB", "OUT Y30"}));
+
+    // A further branch of the outer group below waits until that branch is closed.
+    linkLeft(g, 1, 0);
+    linkLeft(g, 2, 0); // the link passes row 2 beside an empty cell
+    putContact(g, 3, 0, "X4");
+    putLine(g, 3, 1);
+    linkRight(g, 2, 1);
+    EXPECT_EQ(compiled(g),
+              (QStringList{"LD X0", "LD X1", "LD X2", "OR X3", "ANB", "ORB", "OR X4", "OUT Y30"}));
+}
+
+TEST(LadderCompiler, NestedGroupsAreJoinedInnermostFirst)
+{
+    const QList<QStringList> lists{
+        {"LD X0", "LD X1", "LD X2", "OR X3", "ANB", "OR X4", "ANB", "OUT Y30"},
+        {"LD X0", "LD X1", "LD X2", "AND X3", "LD X4", "OR X5", "ANB", "ORB", "ANB", "OUT Y30"},
+        {"LD X0", "AND X1", "LD X2", "OR X3", "ANB", "LD X4", "LDI X5", "OR X6", "ANB", "ORB",
+         "OUT Y30"},
+    };
+    for (const QStringList& list : lists)
+        EXPECT_EQ(roundTrip(list), list);
+}
+
 TEST(LadderCompiler, StackedOutputsGiveConsecutiveOutputSteps)
 {
     LadderGrid g;

@@ -152,7 +152,7 @@ QString ProgramGenerator::contactDevice()
     return pool[pick(int(pool.size()))];
 }
 
-ProgramGenerator::Block ProgramGenerator::block(int depth, bool onMainRow)
+ProgramGenerator::Block ProgramGenerator::block(int depth)
 {
     Block b;
     b.steps << (pick(3) == 0 ? "LDI " : "LD ") + contactDevice();
@@ -163,15 +163,12 @@ ProgramGenerator::Block ProgramGenerator::block(int depth, bool onMainRow)
             b.steps << (pick(3) == 0 ? "ORI " : "OR ") + contactDevice();
             b.height += 1;
         } else if (choice >= 5 && choice < 8 && depth < 4) {
-            const Block inner = block(depth + 1, false);
+            const Block inner = block(depth + 1);
             b.steps << inner.steps << "ORB";
             b.width = std::max(b.width, inner.width);
             b.height += inner.height;
-        } else if (choice >= 8 && depth < 4 && onMainRow) {
-            // Blocks joined by ANB stay on the rung's main row: the compilation looks for
-            // branches hanging from the main row only, so a parallel group that starts in the
-            // middle of a lower branch cannot be read back (listed as a known limit).
-            const Block inner = block(depth + 1, true);
+        } else if (choice >= 8 && depth < 4) {
+            const Block inner = block(depth + 1);
             b.steps << inner.steps << "ANB";
             b.width += inner.width;
             b.height = std::max(b.height, inner.height);
@@ -212,9 +209,9 @@ QStringList ProgramGenerator::program(int maxSteps, int maxRungs)
     int rows = 0;
     const int rungs = maxRungs > 8 ? maxRungs : 1 + pick(maxRungs);
     for (int k = 0; k < rungs; ++k) {
-        Block condition = block(0, true);
+        Block condition = block(0);
         while (condition.width > 9)
-            condition = block(0, true);
+            condition = block(0);
         int outputRows = 0;
         QStringList rung = condition.steps + outputs(outputRows);
         int rungRows = std::max(condition.height, outputRows);

@@ -57,7 +57,7 @@ private:
         int width = 1;
         int height = 1;
     };
-    Block block(int depth, bool onMainRow);
+    Block block(int depth);
     QStringList outputs(int& rows);
     QString contactDevice();
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
