@@ -115,9 +115,12 @@ int Drawer::run()
     static const QStringList contacts{"LD", "LDI", "AND", "ANI", "OR", "ORI", "ANB", "ORB"};
     const int last = std::min(m_store.maxStep(), ProgramStore::kLastIndex);
     int i = 0;
+    int rungFirst = 0;
     while (i <= last) {
         const QString ins = mnemonicAt(m_store, i);
         if (contacts.contains(ins)) {
+            if (m_rung.isEmpty())
+                rungFirst = i;
             if (!handleContact(ins, m_store.step(i).data))
                 return i;
             ++i;
@@ -138,10 +141,8 @@ int Drawer::run()
             return first;
     }
     // A condition left without an output is drawn as it stands.
-    if (m_rung.openBlocks() > 1)
-        return last;
-    if (!m_rung.isEmpty() && !place({}))
-        return last;
+    if (m_rung.openBlocks() > 1 || (!m_rung.isEmpty() && !place({})))
+        return rungFirst;
     return -1;
 }
 

@@ -69,16 +69,24 @@ TEST(LadderCompiler, CommentsAreLost)
     EXPECT_EQ(store.step(0).ins, "LD");
 }
 
-TEST(LadderCompiler, DrawnOrBranchesCompileBackToTheSameSteps)
+TEST(LadderCompiler, DrawnOrCompilesBackToTheSameSteps)
 {
-    const QList<QStringList> lists{
-        {"LD X0", "OR X1", "OUT Y30"},
-        {"LD X0", "AND X1", "OR X2", "OUT Y30"},
-        {"LD X0", "OR X1", "OR X2", "OUT Y30"},
-        {"LD X5", "OUT Y35", "LD X0", "OR X1", "OR X2", "OUT Y30"},
-    };
-    for (const QStringList& list : lists)
-        EXPECT_EQ(roundTrip(list), list);
+    const QStringList list{"LD X0", "OR X1", "OUT Y30"};
+    EXPECT_EQ(roundTrip(list), list);
+}
+
+TEST(LadderCompiler, DrawnOrAfterAndCompilesBackToTheSameSteps)
+{
+    const QStringList list{"LD X0", "AND X1", "OR X2", "OUT Y30"};
+    EXPECT_EQ(roundTrip(list), list);
+}
+
+TEST(LadderCompiler, DrawnOrOrCompilesBackToTheSameStepsOnRowZeroAndBelow)
+{
+    const QStringList list{"LD X0", "OR X1", "OR X2", "OUT Y30"};
+    EXPECT_EQ(roundTrip(list), list);
+    const QStringList below = QStringList{"LD X5", "OUT Y35"} + list;
+    EXPECT_EQ(roundTrip(below), below);
 }
 
 TEST(LadderCompiler, MultiElementBranchBecomesLdAndOrb)

@@ -47,20 +47,26 @@ TEST(LadderDrawer, SingleContactAndCoilFillRowZero)
     EXPECT_TRUE(rowEmpty(g, 1));
 }
 
-TEST(LadderDrawer, OrBranchesHangBelowTheBlock)
+TEST(LadderDrawer, OrBranchHangsBelowTheContact)
 {
-    LadderGrid g = drawn({"LD X0", "OR X1", "OUT Y30"});
+    const LadderGrid g = drawn({"LD X0", "OR X1", "OUT Y30"});
     EXPECT_EQ(at(g, 1, 0), (Cell{kContact, 6, 6, "X1", ""}));
     expectEdges(at(g, 0, 0), 7, 7);
     EXPECT_EQ(at(g, 1, 0).left, 6);
+}
 
-    g = drawn({"LD X0", "AND X1", "OR X2", "OUT Y30"});
+TEST(LadderDrawer, OrAfterSeriesContactsStandsUnderTheLastOne)
+{
+    const LadderGrid g = drawn({"LD X0", "AND X1", "OR X2", "OUT Y30"});
     EXPECT_EQ(at(g, 1, 0), (Cell{kLine, 6, 6, "", ""}));
     EXPECT_EQ(at(g, 1, 1), (Cell{kContact, 6, 6, "X2", ""}));
     expectEdges(at(g, 0, 0), 7, 6);
     expectEdges(at(g, 0, 1), 6, 7);
+}
 
-    g = drawn({"LD X0", "OR X1", "OR X2", "OUT Y30"});
+TEST(LadderDrawer, EachFurtherOrTakesTheNextRowDown)
+{
+    const LadderGrid g = drawn({"LD X0", "OR X1", "OR X2", "OUT Y30"});
     EXPECT_EQ(at(g, 1, 0).dev, "X1");
     EXPECT_EQ(at(g, 2, 0).dev, "X2");
     expectEdges(at(g, 0, 0), 7, 7);
@@ -204,6 +210,7 @@ TEST(LadderDrawer, EndsCleanlyWhereARungCannotBeDrawn)
         LadderGrid g;
         const int stopped = drawLadderUpTo(programOf(good + tail + good), g);
         EXPECT_GE(stopped, 2) << tail.join(',').toStdString();
+        EXPECT_LE(stopped, 2 + tail.size()) << tail.join(',').toStdString();
         EXPECT_EQ(at(g, 0, 0).dev, "X0");
         EXPECT_TRUE(rowEmpty(g, 1)) << tail.join(',').toStdString();
     }
@@ -237,6 +244,8 @@ TEST(LadderDrawer, ConvertsOnlyUpToMaxStep)
 
 TEST(LadderDrawer, ConditionWithoutOutputAtTheEndIsDrawnAsItStands)
 {
+    LadderGrid unjoined;
+    EXPECT_EQ(drawLadderUpTo(programOf({"LD X0", "OUT Y30", "LD X1", "LD X2"}), unjoined), 2);
     const LadderGrid g = drawn({"LD X0", "OUT Y30", "LD X1", "AND X2"});
     EXPECT_EQ(at(g, 1, 0).dev, "X1");
     EXPECT_EQ(at(g, 1, 1).dev, "X2");
