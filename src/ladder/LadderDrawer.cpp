@@ -1,6 +1,7 @@
 #include "LadderDrawer.h"
 
 #include "RungLayout.h"
+#include "core/ProgramEvaluator.h"
 
 #include <QStringList>
 
@@ -13,17 +14,10 @@ QString mnemonicAt(const ProgramStore& store, int i)
     return ProgramStore::inRange(i) ? store.step(i).ins.trimmed().toUpper() : QString();
 }
 
-bool isOutput(const QString& ins)
-{
-    static const QStringList outputs{"OUT", "S",   "R",   "PLS", "CJP", "EJP",
-                                     "MC",  "MCR", "SFT", "RST", "NOP", "END"};
-    return outputs.contains(ins);
-}
-
 // Outputs that stack below the previous one in column 9; MC, MCR and END start a rung.
 bool stacks(const QString& ins)
 {
-    return isOutput(ins) && ins != "MC" && ins != "MCR" && ins != "END";
+    return isOutputMnemonic(ins) && ins != "MC" && ins != "MCR" && ins != "END";
 }
 
 class Drawer {
@@ -73,6 +67,8 @@ bool Drawer::rowIsFree(int row) const
 
 bool Drawer::place(const std::vector<RungLayout::Output>& outputs)
 {
+    // A condition wider than columns 0 to 8 is not wrapped onto the next row: no link carries a
+    // rung on from column 9, so such a rung ends the drawing instead.
     const std::vector<Cell> cells = m_rung.cells(outputs);
     m_rung.clear();
     if (cells.empty())
@@ -126,7 +122,7 @@ int Drawer::run()
             ++i;
             continue;
         }
-        if (!isOutput(ins)) {
+        if (!isOutputMnemonic(ins)) {
             ++i;
             continue;
         }

@@ -47,7 +47,7 @@ private:
         Kind kind = Kind::Contact;
         qint16 code = kContact;
         QString dev;
-        bool rightAligned = false; // an OR contact stands under the block's last element
+        bool rightAligned = false; // an OR contact stands in its group's last column
         std::vector<int> children;
         int width = 1;
         int height = 1;
