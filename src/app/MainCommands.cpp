@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 #include "InstrWindow.h"
 #include "MainWindow.h"
+#include "PrintDialog.h"
 #include "ProjectCommands.h"
 #include "UserPrompts.h"
 #include "core/Project.h"
@@ -53,7 +54,11 @@ void MainWindow::addFileCommands()
     add(QStringLiteral("mnuFOpenLad"), [&c] { c.loadLadder(); });
     add(QStringLiteral("mnuFImp"),
         [this, &c] { afterSaveQuestion([&c] { c.importZk1(QString()); }); });
-    add(QStringLiteral("mnuFPrint"), [this] { notAvailable(QStringLiteral("mnuFPrint")); });
+    add(QStringLiteral("mnuFPrint"), [this] {
+        m_instr->commitEdits();
+        PrintDialog dialog(m_project.program(), m_prompts, this);
+        m_prompts.runDialog(dialog);
+    });
     add(QStringLiteral("mnuFExit"), [this] { exitNow(); });
 }
 

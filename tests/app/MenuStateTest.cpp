@@ -154,7 +154,7 @@ TEST_F(MenuStateTest, LadderItemsNotYetBuiltSayHonestlySo)
 {
     newProject();
     prompts.messages.clear();
-    for (const char* name : {"mnuLView", "mnuTConn", "mnuFPrint"}) {
+    for (const char* name : {"mnuLView", "mnuTConn"}) {
         choose(name);
         ASSERT_FALSE(prompts.messages.isEmpty()) << name;
         EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("尚未提供"))) << name;

@@ -1,0 +1,107 @@
+#include "PrintDialog.h"
+
+#include "AppTexts.h"
+#include "InsListPrintout.h"
+#include "UserPrompts.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace ladrix {
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+PrintDialog::PrintDialog(const ProgramStore& store, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_store(store), m_prompts(prompts),
+      m_insList(new QRadioButton(QStringLiteral("打印指令表"))),
+      m_ladder(new QRadioButton(QStringLiteral("打印梯形图"))), m_printerName(new QLabel)
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("打印设置"));
+    resetPrinter();
+    m_insList->setObjectName(QStringLiteral("optPrint_0"));
+    m_ladder->setObjectName(QStringLiteral("optPrint_1"));
+    m_insList->setChecked(true);
+    m_printerName->setObjectName(QStringLiteral("labPrint"));
+    QString name = QPrinterInfo::defaultPrinterName();
+    if (name.isEmpty())
+        name = QStringLiteral("（无）");
+    m_printerName->setText(QStringLiteral("系统默认打印机: ") + name);
+
+    auto* content = new QGroupBox(QStringLiteral("打印内容"));
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(m_insList);
+    contentLayout->addWidget(m_ladder);
+    auto* printerBox = new QGroupBox(QStringLiteral("打印机"));
+    auto* config = button("CmdConfig", QStringLiteral("设置"));
+    auto* printerLayout = new QHBoxLayout(printerBox);
+    printerLayout->addWidget(m_printerName, 1);
+    printerLayout->addWidget(config);
+
+    auto* ok = button("cmdOK", QStringLiteral("确定"));
+    ok->setDefault(true);
+    auto* cancel = button("cmdCancel", QStringLiteral("取消"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(content);
+    layout->addWidget(printerBox);
+    layout->addLayout(buttons);
+    setMinimumWidth(380);
+
+    connect(config, &QPushButton::clicked, this, &PrintDialog::setUpPrinter);
+    connect(ok, &QPushButton::clicked, this, &PrintDialog::printChosen);
+    connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);
+}
+
+void PrintDialog::setUpPrinter()
+{
+    QPrintDialog setup(m_printer.get(), this);
+    if (setup.exec() != QDialog::Accepted)
+        return;
+    const QString target = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
+                                                                 : m_printer->outputFileName();
+    m_printerName->setText(QStringLiteral("打印机: ") + target);
+}
+
+void PrintDialog::printChosen()
+{
+    if (m_ladder->isChecked()) {
+        m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
+                          texts::kNotAvailable.arg(m_ladder->text()));
+        return;
+    }
+    QString error;
+    if (!InsListPrintout(m_store).print(*m_printer, error)) {
+        // A printer that failed to start stays busy and refuses new settings.
+        resetPrinter();
+        m_prompts.message(
+            this, QMessageBox::Warning, texts::kAppTitle,
+            error + QStringLiteral("\n可以在“设置”中选择其他打印机，或打印到 PDF 文件。"));
+    }
+}
+
+void PrintDialog::resetPrinter()
+{
+    m_printer = std::make_unique<QPrinter>();
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+}
+
+} // namespace ladrix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QPrinter>
+#include <memory>
+
+class QLabel;
+class QRadioButton;
+
+namespace ladrix {
+
+class ProgramStore;
+class UserPrompts;
+
+// frmPrint: chooses the printout and prints it; stays open until cancelled.
+class PrintDialog final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PrintDialog)
+
+public:
+    PrintDialog(const ProgramStore& store, UserPrompts& prompts, QWidget* parent = nullptr);
+
+    // The printer the printout goes to: the system's default one until set up otherwise.
+    QPrinter& printer() { return *m_printer; }
+
+private:
+    void setUpPrinter();
+    void printChosen();
+    void resetPrinter();
+
+    const ProgramStore& m_store;
+    UserPrompts& m_prompts;
+    std::unique_ptr<QPrinter> m_printer;
+    QRadioButton* m_insList;
+    QRadioButton* m_ladder;
+    QLabel* m_printerName;
+};
+
+} // namespace ladrix
