@@ -17,15 +17,11 @@ KeyExchange::KeyExchange(Link& link, KeyTiming timing, QObject* parent)
     connect(&m_link, &Link::failed, this, &KeyExchange::onLinkFailed);
 }
 
-void KeyExchange::start(std::uint8_t key)
+bool KeyExchange::start(std::uint8_t key)
 {
-    if (busy()) {
-        // The owner keeps exchanges one at a time; a second one is refused, never interleaved.
-        KeyResult refused{key, KeyOutcome::LinkFailed, m_display, false,
-                          QStringLiteral("exchange already running")};
-        emit finished(refused);
-        return;
-    }
+    // One at a time: a second exchange is refused, never interleaved with the running one.
+    if (busy())
+        return false;
     m_key = key;
     m_deviceOn = false;
     m_state = State::Pacing;
@@ -34,6 +30,7 @@ void KeyExchange::start(std::uint8_t key)
         m_paceTimer.start(static_cast<int>(wait));
     else
         send();
+    return true;
 }
 
 KeyResult KeyExchange::exchange(std::uint8_t key)
@@ -46,7 +43,11 @@ KeyResult KeyExchange::exchange(std::uint8_t key)
         done = true;
         loop.quit();
     });
-    start(key);
+    if (!start(key)) {
+        disconnect(c);
+        return KeyResult{key, KeyOutcome::LinkFailed, m_display, false,
+                         QStringLiteral("exchange already running")};
+    }
     if (!done)
         loop.exec();
     disconnect(c);

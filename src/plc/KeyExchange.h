@@ -43,8 +43,9 @@ class KeyExchange final : public QObject {
 public:
     explicit KeyExchange(Link& link, KeyTiming timing = {}, QObject* parent = nullptr);
 
-    // Starts one exchange; finished() follows (possibly before start() returns).
-    void start(std::uint8_t key);
+    // Starts one exchange; finished() follows (possibly before start() returns). False, and
+    // no signal, while another exchange is running.
+    bool start(std::uint8_t key);
     // Runs one exchange to its end, processing events of this thread meanwhile.
     KeyResult exchange(std::uint8_t key);
     bool busy() const { return m_state != State::Idle; }
