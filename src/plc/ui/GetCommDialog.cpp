@@ -80,8 +80,11 @@ void GetCommDialog::onTick()
     if (m_next == 0)
         m_next = 1;
     const int n = m_next++;
-    if (m_probe && m_probe(n))
+    if (m_probe && m_probe(n)) {
         m_combo->addItem(portEntry(n), QString::number(n));
+        // Off Windows the number stands for a device; show which.
+        m_combo->setItemData(m_combo->count() - 1, portNameForNumber(n), Qt::ToolTipRole);
+    }
     if (m_next > kLastProbedPort)
         finishProbing();
 }
