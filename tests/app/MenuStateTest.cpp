@@ -82,23 +82,6 @@ TEST_F(MenuStateTest, BlockCommandsNeedBothMarks)
     EXPECT_FALSE(tool("mnuIPaste")->isEnabled());
 }
 
-TEST_F(MenuStateTest, TailBeforeHeadAndHeadAfterTailAreRefused)
-{
-    newProject();
-    project.program().curStep = 10;
-    choose("mnuILast");
-    project.program().curStep = 12;
-    choose("mnuIFirst");
-    EXPECT_EQ(project.program().blockStart, -1);
-    EXPECT_FALSE(menu("mnuIFirst")->isChecked());
-    project.program().curStep = 4;
-    choose("mnuIFirst");
-    EXPECT_EQ(project.program().blockStart, 4);
-    project.program().curStep = 2;
-    choose("mnuILast");
-    EXPECT_EQ(project.program().blockEnd, 10);
-}
-
 TEST_F(MenuStateTest, QuietChangesReachTheMenusWithinHalfASecond)
 {
     project.program().projectName = QStringLiteral("quiet");

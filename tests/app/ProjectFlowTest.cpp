@@ -287,25 +287,6 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
     EXPECT_TRUE(project.isModified());
 }
 
-TEST_F(ProjectFlowTest, NameWithCommaIsRefusedUntilCorrected)
-{
-    prompts.dialogDriver = [this](QDialog& dialog) {
-        auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("txtName"));
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstMode"));
-        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OKButton"));
-        text->setText(QStringLiteral("a,b"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(0)).center());
-        QTest::mouseClick(ok, Qt::LeftButton);
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(prompts.messages.size(), 1);
-        text->setText(QStringLiteral("ab"));
-        QTest::mouseClick(ok, Qt::LeftButton);
-    };
-    choose("mnuFNew");
-    EXPECT_EQ(project.program().projectName, QStringLiteral("ab"));
-}
-
 TEST_F(ProjectFlowTest, InstructionListAndLadderFilesGoThroughTheirDialogs)
 {
     newProject(QStringLiteral("halves"));

@@ -38,38 +38,15 @@ TEST_F(ToolbarTest, MarkButtonsAndCutRunTheBlockCommands)
     EXPECT_TRUE(project.isModified());
 }
 
-TEST_F(ToolbarTest, CopyThenPasteInsertsAtTheCurrentStep)
-{
-    newProject();
-    fillSteps(project, 25);
-    project.program().curStep = 5;
-    choose("mnuIFirst");
-    project.program().curStep = 7;
-    choose("mnuILast");
-    clickTool("mnuICopy");
-    project.program().curStep = 20;
-    clickTool("mnuIPaste");
-    EXPECT_EQ(project.program().step(20).data, QStringLiteral("M105"));
-    EXPECT_EQ(project.program().step(22).data, QStringLiteral("M107"));
-    EXPECT_EQ(project.program().step(23).data, QStringLiteral("M120"));
-    // Paste keeps the marks; delete removes the block and clears them.
-    EXPECT_EQ(project.program().blockStart, 5);
-    choose("mnuIDel");
-    EXPECT_EQ(project.program().step(5).data, QStringLiteral("M108"));
-    EXPECT_EQ(project.program().blockEnd, -1);
-}
-
-TEST_F(ToolbarTest, InsertAndDeleteButtonsWorkOnTheCurrentStep)
+TEST_F(ToolbarTest, InsertAndDeleteButtonsReachTheEditor)
 {
     newProject();
     fillSteps(project, 3);
     project.program().curStep = 1;
     clickTool("mnuIInsert");
     EXPECT_TRUE(project.program().step(1).isEmpty());
-    EXPECT_EQ(project.program().step(2).data, QStringLiteral("M101"));
     clickTool("mnuIDelete");
-    clickTool("mnuIDelete");
-    EXPECT_EQ(project.program().step(1).data, QStringLiteral("M102"));
+    EXPECT_EQ(project.program().step(1).data, QStringLiteral("M101"));
 }
 
 TEST_F(ToolbarTest, DisabledButtonsDoNothing)
