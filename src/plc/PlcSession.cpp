@@ -60,15 +60,23 @@ void PlcSession::setSimFaults(SimFaults faults)
     m_faults = faults;
 }
 
-bool PlcSession::enqueue(std::function<SequenceResult()> task)
+bool PlcSession::enqueue(SequenceKind kind, std::function<SequenceResult()> task)
 {
     if (m_busy.exchange(true))
         return false;
     m_cancel = false;
     QMetaObject::invokeMethod(
         &m_worker->context,
-        [this, task = std::move(task)] {
-            const SequenceResult result = task();
+        [this, kind, task = std::move(task)] {
+            SequenceResult result;
+            result.kind = kind;
+            try {
+                result = task();
+            } catch (const std::exception& e) {
+                // A fault inside an operation ends it with its reason; the thread lives on.
+                result.outcome = SequenceOutcome::Failed;
+                result.dialogText = QString::fromLocal8Bit(e.what());
+            }
             m_busy = false;
             emit finished(result);
         },
@@ -78,7 +86,7 @@ bool PlcSession::enqueue(std::function<SequenceResult()> task)
 
 bool PlcSession::submit(SequenceKind kind, Body body)
 {
-    return enqueue([this, kind, body = std::move(body)] { return runOnLink(kind, body); });
+    return enqueue(kind, [this, kind, body = std::move(body)] { return runOnLink(kind, body); });
 }
 
 SequenceResult PlcSession::runOnLink(SequenceKind kind, const Body& body)
@@ -124,12 +132,12 @@ SequenceResult PlcSession::open(const QString& setting)
 
 bool PlcSession::openPort(const QString& setting)
 {
-    return enqueue([this, setting] { return open(setting); });
+    return enqueue(SequenceKind::Open, [this, setting] { return open(setting); });
 }
 
 bool PlcSession::connectPlc(const QString& setting)
 {
-    return enqueue([this, setting] {
+    return enqueue(SequenceKind::Connect, [this, setting] {
         emit message(SequenceKind::Connect, text::portOpening());
         SequenceResult r = open(setting);
         r.kind = SequenceKind::Connect;
@@ -143,7 +151,7 @@ bool PlcSession::connectPlc(const QString& setting)
 
 bool PlcSession::closePort()
 {
-    return enqueue([this] {
+    return enqueue(SequenceKind::Open, [this] {
         m_worker->reset();
         SequenceResult r;
         r.kind = SequenceKind::Open;

@@ -65,7 +65,7 @@ private:
     using Body = std::function<SequenceResult(SequenceRunner&)>;
 
     // Queues `task` for the session's thread unless an operation is running.
-    bool enqueue(std::function<SequenceResult()> task);
+    bool enqueue(SequenceKind kind, std::function<SequenceResult()> task);
     // An operation on an open link.
     bool submit(SequenceKind kind, Body body);
     SequenceResult open(const QString& setting);

@@ -86,7 +86,7 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
 
     run.message(text::preparingPlc());
     const int last = std::min(program.maxStep(), kLastKeyedStep);
-    if (start > last)
+    if (start > last || start < 0)
         start = 0;
     if (start + count > last)
         count = last - start;

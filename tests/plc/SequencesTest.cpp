@@ -76,6 +76,19 @@ TEST_F(WriteByKeys, ClearsThenPositionsAtTheStartStep)
     EXPECT_TRUE(messages.contains(u"正在写入第 5步   \n指令:LD  数据:X001"));
 }
 
+TEST_F(WriteByKeys, StartOutsideTheKeyedStepsBeginsAtZero)
+{
+    ProgramStore program;
+    program.step(0) = step("END", "");
+    for (int from : {-3, 1500}) {
+        sent.clear();
+        const SequenceResult r = seq::writeByKeys(run, program, WriteRange{from, from, false});
+        EXPECT_TRUE(r.ok()) << from;
+        const V codes = sentCodes();
+        EXPECT_EQ(V(codes.begin() + 10, codes.begin() + 15), (V{211, 228, 228, 228, 119}));
+    }
+}
+
 TEST_F(WriteByKeys, DisplayMismatchEndsTheWriteWithTheStep)
 {
     ProgramStore program;
