@@ -183,9 +183,12 @@ void MainWindow::runCommand(const QString& name)
         (*found)();
     } catch (const RuntimeError& error) {
         m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
+    } catch (const std::bad_alloc&) {
+        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误 7"),
+                          QStringLiteral("内存不足"));
     } catch (const std::exception& error) {
-        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误"),
-                          QString::fromLocal8Bit(error.what()));
+        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误 51"),
+                          QStringLiteral("内部错误：") + QString::fromLocal8Bit(error.what()));
     }
     refreshMenus();
 }
