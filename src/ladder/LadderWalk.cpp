@@ -382,9 +382,7 @@ void LadderWalk::nextStepRung()
             break;
         const int cell = (r + 1) * LadderGrid::kColumns + m_stepColumn;
         if (at(cell).type != kEmpty && !leftLinked(cell - LadderGrid::kColumns)) {
-            const int column = m_stepColumn;
             startRung(cell);
-            m_stepColumn = column;
             return;
         }
         m_row = r + 1;

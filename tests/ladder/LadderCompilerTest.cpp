@@ -245,6 +245,16 @@ TEST(LadderCompiler, EmptyCellsInsideARungAreSteppedOver)
     EXPECT_EQ(compiled(g), (QStringList{"LD X0", "AND X1", "AND X2", "OUT Y30"}));
 }
 
+TEST(LadderCompiler, RungWithoutOutputEndsInColumnNine)
+{
+    LadderGrid g;
+    putContact(g, 0, 0, "X0");
+    putContact(g, 0, 1, "X1");
+    putContact(g, 0, 2, "X2");
+    putRung(g, 1, {"X3"}, "Y30");
+    EXPECT_EQ(compiled(g), (QStringList{"LD X0", "AND X1", "AND X2", "LD X3", "OUT Y30"}));
+}
+
 TEST(LadderCompiler, StepContactStartsStepModeWithSubRungsDownItsLink)
 {
     LadderGrid g;
