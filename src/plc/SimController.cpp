@@ -363,14 +363,11 @@ QByteArray SimController::monitorKey(std::uint8_t k)
     switch (k) {
     case key::Clear:
         resetEntry();
-        m_register = false;
         m_monitored = -1;
         return blankReply();
     case key::EndPoint:
-        if (!m_digits.isEmpty()) {
-            m_register = true;
+        if (!m_digits.isEmpty())
             return showTyped(kBlankCode);
-        }
         return deviceDisplay(false);
     case key::KSearch:
         return deviceDisplay(true);

@@ -24,10 +24,10 @@ namespace ladrix::plc {
 //   INS              inserts the keyed step (or a NOP) before the current one.
 //   + / -            next / previous step; after step 999 comes step 0 and before 0 is 999.
 //   STEP 9 0 8 + WRITE x3   copies EEPROM to RAM;  STEP 8 0 9 + WRITE x3  copies RAM to EEPROM.
-// MONITOR mode (161): digits then WRITE/MONITOR pick a device (a point before WRITE marks a
-//   data register); then the point key polls it: display code 5 while the device is on, and
-//   in the number field the value of a timer, counter or data register (the device's own
-//   number for plain relays). K/SEARCH polls a data register's value under the code of "K".
+// MONITOR mode (161): digits then WRITE/MONITOR pick a device (a point key between them, as
+//   sent for a data register, is accepted); then the point key polls it: display code 5 while
+//   the device is on, and in the number field the value of a timer, counter or data register
+//   (the device's own number for plain relays). K/SEARCH polls a value under the code of "K".
 // 166 through the keys: blank display (the first key of a connection).
 // High speed: 254 opens the framing without a reply. Then 171/172 sends the program as
 //   two-byte words, step 0 up to and including the first END step (the whole memory when
@@ -93,7 +93,6 @@ private:
     QString m_digits;     // digits keyed since the instruction or STEP key
     int m_copyWrites = 0; // WRITE presses after STEP 908 / STEP 809
     int m_monitored = -1; // device picked in monitor mode
-    bool m_register = false;
     int m_hsStep = 0;
     int m_hsFirst = -1; // first byte of a word being received
 };
