@@ -1,5 +1,6 @@
 #include "InsListPrintout.h"
 
+#include "PrintPages.h"
 #include "core/ProgramStore.h"
 #include "core/TextHelpers.h"
 
@@ -72,27 +73,16 @@ void InsListPrintout::paintPage(QPainter& painter, int p, const QSizeF& paper) c
 
 bool InsListPrintout::print(QPrinter& printer, QString& error) const
 {
-    printer.setFullPage(true);
-    printer.setDocName(m_store.projectName);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        error = QStringLiteral("无法开始打印：没有可用的打印机，或打印机无法使用。");
-        return false;
-    }
-    QFont font = painter.font();
-    font.setPointSizeF(kFontPoints);
-    painter.setFont(font);
     const QSizeF paper = printer.paperRect(QPrinter::DevicePixel).size();
-    for (int p = 0; p < pageCount(); ++p) {
-        if (p > 0)
-            printer.newPage();
-        paintPage(painter, p, paper);
-    }
-    if (!painter.end()) {
-        error = QStringLiteral("打印未能完成。");
-        return false;
-    }
-    return true;
+    return printPages(
+        printer, m_store.projectName, pageCount(),
+        [this, paper](QPainter& painter, int p) {
+            QFont font = painter.font();
+            font.setPointSizeF(kFontPoints);
+            painter.setFont(font);
+            paintPage(painter, p, paper);
+        },
+        error);
 }
 
 } // namespace ladrix

@@ -56,7 +56,7 @@ void MainWindow::addFileCommands()
         [this, &c] { afterSaveQuestion([&c] { c.importZk1(QString()); }); });
     add(QStringLiteral("mnuFPrint"), [this] {
         m_instr->commitEdits();
-        PrintDialog dialog(m_project.program(), m_prompts, this);
+        PrintDialog dialog(m_project, m_prompts, this);
         m_prompts.runDialog(dialog);
     });
     add(QStringLiteral("mnuFExit"), [this] { exitNow(); });

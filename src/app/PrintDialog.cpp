@@ -2,7 +2,9 @@
 
 #include "AppTexts.h"
 #include "InsListPrintout.h"
+#include "LadderPrintout.h"
 #include "UserPrompts.h"
+#include "core/Project.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,8 +28,8 @@ QPushButton* button(const char* name, const QString& caption)
 
 } // namespace
 
-PrintDialog::PrintDialog(const ProgramStore& store, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), m_store(store), m_prompts(prompts),
+PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_project(project), m_prompts(prompts),
       m_insList(new QRadioButton(QStringLiteral("打印指令表"))),
       m_ladder(new QRadioButton(QStringLiteral("打印梯形图"))), m_printerName(new QLabel)
 {
@@ -83,13 +85,13 @@ void PrintDialog::setUpPrinter()
 
 void PrintDialog::printChosen()
 {
-    if (m_ladder->isChecked()) {
-        m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
-                          texts::kNotAvailable.arg(m_ladder->text()));
-        return;
-    }
     QString error;
-    if (!InsListPrintout(m_store).print(*m_printer, error)) {
+    const bool printed = m_ladder->isChecked()
+                             ? LadderPrintout(m_project.program().projectName, m_project.grid(),
+                                              QDateTime::currentDateTime())
+                                   .print(*m_printer, error)
+                             : InsListPrintout(m_project.program()).print(*m_printer, error);
+    if (!printed) {
         // A printer that failed to start stays busy and refuses new settings.
         resetPrinter();
         m_prompts.message(

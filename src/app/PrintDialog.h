@@ -9,7 +9,7 @@ class QRadioButton;
 
 namespace ladrix {
 
-class ProgramStore;
+class Project;
 class UserPrompts;
 
 // frmPrint: chooses the printout and prints it; stays open until cancelled.
@@ -18,7 +18,7 @@ class PrintDialog final : public QDialog {
     Q_DISABLE_COPY_MOVE(PrintDialog)
 
 public:
-    PrintDialog(const ProgramStore& store, UserPrompts& prompts, QWidget* parent = nullptr);
+    PrintDialog(const Project& project, UserPrompts& prompts, QWidget* parent = nullptr);
 
     // The printer the printout goes to: the system's default one until set up otherwise.
     QPrinter& printer() { return *m_printer; }
@@ -28,7 +28,7 @@ private:
     void printChosen();
     void resetPrinter();
 
-    const ProgramStore& m_store;
+    const Project& m_project;
     UserPrompts& m_prompts;
     std::unique_ptr<QPrinter> m_printer;
     QRadioButton* m_insList;

@@ -1,10 +1,13 @@
 #include "AppFixture.h"
 
 #include "app/InsListPrintout.h"
+#include "app/LadderPrintout.h"
 #include "app/PrintDialog.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 
@@ -90,7 +93,89 @@ TEST(InsListPrintoutTest, EdgesOfTheStepRange)
     EXPECT_EQ(InsListPrintout(atEnd, false).lastStep(), 999);
 }
 
+bool hasPicture(const QList<LadderPrintItem>& items, int code, qreal x, qreal y)
+{
+    return items.contains(LadderPrintItem{LadderPrintItem::Picture, code, QRectF(x, y, 0, 0), {}});
+}
+
+const QDateTime kPrintedAt(QDate(2026, 3, 1), QTime(9, 5, 7));
+
+TEST(LadderPrintoutTest, CellsAreDrawnAtTheirPlacesWithCentredLabels)
+{
+    LadderGrid grid;
+    grid.cell(GridPos::at(1, 2).index) =
+        Cell{kContact, kPlainEdge, kLinkDown, QStringLiteral("X0"), {}};
+    grid.cell(GridPos::at(1, 9).index) =
+        Cell{kCoil, kPlainEdge, kPlainEdge, QStringLiteral("T50"), QStringLiteral("K100")};
+    const LadderPrintout printout(QStringLiteral("泵站"), grid, kPrintedAt);
+    EXPECT_EQ(printout.pageCount(), LadderPrintout::kMaxPages);
+    const QList<LadderPrintItem> page = printout.page(0);
+    const qreal y = 1500 + 555;
+    const qreal x = 1900 + 810 * 2;
+    EXPECT_TRUE(hasPicture(page, kPlainEdge, x, y + 270));
+    EXPECT_TRUE(hasPicture(page, kContact, x + 15, y));
+    EXPECT_TRUE(hasPicture(page, kLinkDown, x + 795, y + 270));
+    EXPECT_TRUE(page.contains(
+        LadderPrintItem{LadderPrintItem::Text, 0, QRectF(x + 30, y + 15, 780, 165), "X0"}));
+    const qreal coilX = 1900 + 810 * 9;
+    EXPECT_TRUE(page.contains(
+        LadderPrintItem{LadderPrintItem::Text, 0, QRectF(coilX + 30, y + 390, 780, 165), "K100"}));
+    // Both power rails beside every row.
+    EXPECT_TRUE(hasPicture(page, kLinkDown, 10000, 1500 + 555 * 24));
+    EXPECT_TRUE(hasPicture(page, kLinkDown, 1900, 1500));
+    QStringList texts;
+    for (const LadderPrintItem& item : page)
+        texts.append(item.text);
+    EXPECT_TRUE(texts.contains(QStringLiteral("工程名称:泵站")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("打印时间09:05:072026-03-01")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("页码: 1")));
+}
+
+TEST(LadderPrintoutTest, EndBoxEndsThePrintoutAtItsCell)
+{
+    LadderGrid grid;
+    grid.cell(GridPos::at(30, 9).index) =
+        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, QStringLiteral(" end ")};
+    grid.cell(GridPos::at(31, 0).index) = Cell{kContact, kPlainEdge, kPlainEdge, "X1", {}};
+    const LadderPrintout printout(QString(), grid, kPrintedAt);
+    ASSERT_EQ(printout.pageCount(), 2);
+    const QList<LadderPrintItem> last = printout.page(1);
+    const qreal y = 1500 + 555 * 5;
+    EXPECT_TRUE(hasPicture(last, kFunctionBox, 1900 + 810 * 9 + 15, y));
+    EXPECT_TRUE(hasPicture(last, kLinkDown, 1900 + 810 * 10, y));
+    EXPECT_FALSE(hasPicture(last, kContact, 1900 + 15, y + 555));
+    EXPECT_EQ(last.last().text, QStringLiteral("页码: 2"));
+}
+
+TEST(LadderPrintoutTest, PaintsEveryPictureWithoutFault)
+{
+    LadderGrid grid;
+    const qint16 codes[] = {kContact, kClosedContact, kCoil, kFunctionBox, kLine, kStepContact};
+    for (int c = 0; c < 6; ++c)
+        grid.cell(c) = Cell{codes[c], kPlainEdge, kLinkDown, "M100", "END"};
+    const LadderPrintout printout(QStringLiteral("x"), grid, kPrintedAt);
+    QImage image(827, 1169, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    printout.paintPage(painter, 0, 827.0 / 11906);
+    painter.end();
+    int dark = 0;
+    for (int y = 100; y < 200; ++y)
+        for (int x = 0; x < 827; ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 200);
+}
+
 using PrintDialogTest = AppFixture;
+
+int pdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(file.readAll()).count(pageObject));
+}
 
 void clickOption(PrintDialog& dialog, const char* name)
 {
@@ -101,7 +186,7 @@ void clickOption(PrintDialog& dialog, const char* name)
 TEST_F(PrintDialogTest, PrintsTheInstructionListAndStaysOpen)
 {
     project.program() = programEndingAt(200);
-    PrintDialog dialog(project.program(), prompts, window.get());
+    PrintDialog dialog(project, prompts, window.get());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("打印设置"));
     EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("optPrint_0"))->isChecked());
@@ -114,35 +199,37 @@ TEST_F(PrintDialogTest, PrintsTheInstructionListAndStaysOpen)
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(dialog.isVisible());
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page[^s]"));
-    EXPECT_EQ(QString::fromLatin1(bytes).count(pageObject), 2);
+    EXPECT_EQ(pdfPages(pdf), 2);
 }
 
-TEST_F(PrintDialogTest, LadderChoiceAndPrinterFailureAreReported)
+TEST_F(PrintDialogTest, LadderChoicePrintsTheLadderUpToItsEnd)
 {
-    PrintDialog dialog(project.program(), prompts, window.get());
+    project.grid().cell(GridPos::at(30, 9).index) =
+        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, QStringLiteral("END")};
+    PrintDialog dialog(project, prompts, window.get());
     dialog.show();
     clickOption(dialog, "optPrint_1");
+    dialog.printer().setOutputFileName(path(QStringLiteral("ladder.pdf")));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("打印梯形图")));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(pdfPages(path(QStringLiteral("ladder.pdf"))), 2);
+}
 
-    clickOption(dialog, "optPrint_0");
+TEST_F(PrintDialogTest, PrinterFailureIsReportedAndThePrinterUsableAgain)
+{
+    PrintDialog dialog(project, prompts, window.get());
+    dialog.show();
     dialog.printer().setOutputFileName(path(QStringLiteral("no/such/folder/x.pdf")));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
-    EXPECT_TRUE(prompts.messages[1].text.contains(QStringLiteral("打印")));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("打印")));
 
-    // The failure leaves a printer that can be set up and used again.
     dialog.printer().setOutputFileName(path(QStringLiteral("again.pdf")));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    EXPECT_EQ(prompts.messages.size(), 2);
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("again.pdf"))));
+    EXPECT_EQ(prompts.messages.size(), 1);
+    // Without an END step the whole model's range is printed.
+    EXPECT_EQ(pdfPages(path(QStringLiteral("again.pdf"))), 6);
 }
 
 TEST_F(PrintDialogTest, PrintItemAndButtonOpenTheDialog)
