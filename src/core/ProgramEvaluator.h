@@ -45,7 +45,8 @@ class ProgramEvaluator {
 public:
     using DeviceState = std::function<bool(const QString& dev)>;
 
-    static constexpr int kMaxBlocks = 11;
+    // Blocks open at once, the rung's own included; the drawing holds as many.
+    static constexpr int kMaxBlocks = 10;
 
     explicit ProgramEvaluator(DeviceState state) : m_state(std::move(state)) {}
 

@@ -99,7 +99,7 @@ TEST(ProgramEvaluator, MalformedListsStopWithAFaultInsteadOfCrashing)
         deep << "LD X0";
     const EvaluationResult r = runWith(deep, {});
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.faultStep, ProgramEvaluator::kMaxBlocks);
+    EXPECT_EQ(r.faultStep, 10) << "ten blocks open, the eleventh LD faults";
     EXPECT_TRUE(r.actions.empty());
 }
 
