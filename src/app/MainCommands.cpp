@@ -102,8 +102,9 @@ void MainWindow::addInstrCommands()
         [this, &store] { blockCommand([&store] { deleteBlock(store); }, true); });
     add(QStringLiteral("mnuIFind"), [this] {
         m_instr->commitEdits();
-        FindDialog dialog(m_project, m_instr->editor(), this);
-        m_prompts.runDialog(dialog);
+        if (!m_find)
+            m_find = new FindDialog(m_project, m_instr->editor(), this);
+        m_prompts.runDialog(*m_find);
     });
     add(QStringLiteral("mnuIInsert"), [this] { m_instr->editor().insertIns(); });
     add(QStringLiteral("mnuIDelete"), [this] { m_instr->editor().deleteIns(); });

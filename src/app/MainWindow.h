@@ -11,6 +11,7 @@ class QToolBar;
 
 namespace ladrix {
 
+class FindDialog;
 class InstrWindow;
 class Project;
 class ProjectCommands;
@@ -79,6 +80,9 @@ private:
     QToolBar* m_toolBar = nullptr;
     QTimer* m_menuTimer;
     InstrWindow* m_instr;
+    // Kept for the life of the window: its report stays open after the dialog closes, and the
+    // criteria are offered again next time.
+    FindDialog* m_find = nullptr;
     std::unique_ptr<ProjectCommands> m_commands;
     QHash<QString, QAction*> m_menu;
     QHash<QString, QAction*> m_tools;

@@ -1,6 +1,11 @@
 #include "AppFixture.h"
 
+#include "il/FindDialog.h"
+#include "il/FindReport.h"
 #include "ladder/LadderDrawer.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
 
 namespace ladrix::test {
 namespace {
@@ -64,6 +69,30 @@ TEST_F(ToolbarTest, FindButtonOpensTheFindDialog)
     newProject();
     clickTool("mnuIFind");
     EXPECT_EQ(prompts.dialogsRun, (QStringList{"frmNew", "frmFind"}));
+}
+
+TEST_F(ToolbarTest, FindReportOutlivesTheDialogAndTheCriteriaAreKept)
+{
+    newProject();
+    fillSteps(project, 4);
+    prompts.dialogDriver = [](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("ChkIns"))->setChecked(true);
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtIns"))->setText(QStringLiteral("ld"));
+        static_cast<FindDialog&>(dialog).find();
+    };
+    clickTool("mnuIFind");
+    auto* report = window->findChild<QWidget*>(QStringLiteral("frmFReport"));
+    ASSERT_NE(report, nullptr) << "the report belongs to a dialog that is kept";
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_EQ(static_cast<FindReport*>(report)->steps(), (QList<int>{0, 1, 2, 3}));
+
+    prompts.dialogDriver = [](QDialog& dialog) {
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("ChkIns"))->isChecked());
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtIns"))->text(),
+                  QStringLiteral("ld"));
+    };
+    clickTool("mnuIFind");
+    EXPECT_EQ(window->findChildren<FindDialog*>().size(), 1);
 }
 
 TEST_F(ToolbarTest, NewAndOpenButtonsRunTheirCommands)
