@@ -116,10 +116,10 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    for (const MenuSpec& spec : menuTree()) {
-        QMenu* menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        for (const MenuEntry& entry : spec.entries) {
+    for (const TopMenu& top : menuTree()) {
+        QMenu* menu = menuBar()->addMenu(top.caption);
+        menu->setObjectName(top.name);
+        for (const MenuEntry& entry : top.entries) {
             QAction* action =
                 entry.caption.isEmpty() ? menu->addSeparator() : menu->addAction(entry.caption);
             action->setObjectName(entry.name);

@@ -23,7 +23,7 @@ MenuEntry separator(const char* name, bool hidden = false)
     return entry;
 }
 
-QList<MenuSpec> buildMenuTree()
+QList<TopMenu> buildMenuTree()
 {
     MenuEntry toLadder = item("mnuII2L", QStringLiteral("转换成梯形图"));
     // Drawing the instruction list as a ladder is kept but not offered.
@@ -147,9 +147,9 @@ QList<ToolEntry> buildToolbar()
 
 } // namespace
 
-const QList<MenuSpec>& menuTree()
+const QList<TopMenu>& menuTree()
 {
-    static const QList<MenuSpec> tree = buildMenuTree();
+    static const QList<TopMenu> tree = buildMenuTree();
     return tree;
 }
 

@@ -15,7 +15,7 @@ struct MenuEntry {
     bool hidden = false;
 };
 
-struct MenuSpec {
+struct TopMenu {
     QString name;
     QString caption;
     QList<MenuEntry> entries;
@@ -30,7 +30,7 @@ struct ToolEntry {
 };
 
 // The main window's menu bar, in order.
-const QList<MenuSpec>& menuTree();
+const QList<TopMenu>& menuTree();
 // The main window's toolbar, in order.
 const QList<ToolEntry>& toolbarButtons();
 
