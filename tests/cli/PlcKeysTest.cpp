@@ -38,9 +38,10 @@ TEST(CliPlcKeys, UnopenablePortAndBadUsageExitTwoWithoutOutput)
     };
     for (const QStringList& args : cases) {
         const CliRun run = runCli(args);
-        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
-        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
     }
 }
 

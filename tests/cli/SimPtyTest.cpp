@@ -56,13 +56,6 @@ TEST(CliSimPty, ServesTheControllerUntilSigterm)
     EXPECT_EQ(sim.stop(SIGTERM), 0);
 }
 
-TEST(CliSimPty, SigintEndsItCleanlyToo)
-{
-    SimProcess sim;
-    ASSERT_FALSE(sim.path.isEmpty());
-    EXPECT_EQ(sim.stop(SIGINT), 0);
-}
-
 TEST(CliSimPty, LatencyDelaysRepliesAndTooMuchOfItTimesOut)
 {
     SimProcess slow({"--latency", "250"});
@@ -78,6 +71,7 @@ TEST(CliSimPty, LatencyDelaysRepliesAndTooMuchOfItTimesOut)
     run = runCli({"plc", "--port", tooSlow.path, "keys", "227"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "227 Error\n");
+    EXPECT_EQ(slow.stop(SIGINT), 0); // SIGINT ends it cleanly too
 }
 
 TEST(CliSimPty, BadArgumentsExitTwo)
@@ -88,7 +82,6 @@ TEST(CliSimPty, BadArgumentsExitTwo)
                                                       {"sim", "--pty", "--verbose"}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_TRUE(run.out.isEmpty() && !run.err.isEmpty()) << args.join(' ').toStdString();
     }
 }

@@ -1,3 +1,5 @@
+#include "FakeLink.h"
+
 #include "plc/Display.h"
 #include "plc/KeyCodes.h"
 
@@ -7,19 +9,9 @@ using namespace ladrix::plc;
 
 namespace {
 
-PlcDisplay refined(int code, int d1, int d2, int d3)
-{
-    const QByteArray reply{"\0", 1};
-    PlcDisplay d = decodeReply(reply + char(code) + char(d1) + char(d2) + char(d3));
-    fixDisp(d);
-    return d;
-}
-
 struct FixCase {
-    int code;
-    int d1, d2, d3;
-    const char* ins;
-    const char* num;
+    int code, d1, d2, d3;
+    const char *ins, *num;
 };
 
 class FixDispCases : public testing::TestWithParam<FixCase> {};
@@ -29,9 +21,10 @@ class FixDispCases : public testing::TestWithParam<FixCase> {};
 TEST_P(FixDispCases, DecodesAndRefinesTheDisplay)
 {
     const FixCase& c = GetParam();
-    const PlcDisplay d = refined(c.code, c.d1, c.d2, c.d3);
-    EXPECT_EQ(d.ins, QString::fromUtf8(c.ins));
-    EXPECT_EQ(d.num, QString::fromUtf8(c.num));
+    PlcDisplay d = decodeReply(ladrix::plc::test::displayReply(c.code, c.d1, c.d2, c.d3));
+    fixDisp(d);
+    EXPECT_EQ(d, (PlcDisplay{QString::fromUtf8(c.ins), QString::fromUtf8(c.num)}))
+        << "code " << c.code << " digits " << c.d1 << c.d2 << c.d3;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,7 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FixCase{10, 6, 7, 7, "STL", "677"}, FixCase{10, 7, 0, 0, "ANB", "700"},
                     FixCase{5, 0, 3, 0, "OUT", "030"}, FixCase{0, 1, 0, 0, "K", "100"},
                     FixCase{9, 1, 2, 3, "", "123"}, FixCase{255, 15, 15, 15, "", "151515"},
-                    FixCase{56, 1, 0, 0, "PLS", "100"}, FixCase{40, 0, 0, 5, "LDI", "005"}));
+                    FixCase{56, 1, 0, 0, "PLS", "100"}, FixCase{40, 0, 0, 5, "LDI", "005"},
+                    // A blank NOP field is not zero, so it reads as S.
+                    FixCase{7, 15, 15, 15, "S", "151515"}));
 
 TEST(DispToIns, CoversTheTableAndNothingElse)
 {
@@ -62,12 +57,8 @@ TEST(DispToIns, CoversTheTableAndNothingElse)
     EXPECT_EQ(insToDisp(QStringLiteral("STL")), -1);
 }
 
-TEST(DecodeReply, BlankDigitsReadFifteenAndShortRepliesGiveNothing)
+TEST(DecodeReply, ShortRepliesGiveNothing)
 {
-    PlcDisplay d = refined(7, 15, 15, 15);
-    // A blank NOP field is not zero, so it reads as S.
-    EXPECT_EQ(d.ins, u"S");
-    EXPECT_EQ(d.num, u"151515");
     EXPECT_EQ(decodeReply(QByteArray("\0\x0c\x01", 3)), PlcDisplay{});
 }
 

@@ -27,20 +27,35 @@ struct GetCommDialogTest : testing::Test {
         probed.push_back(n);
         return n == 2 || n == 5;
     };
+    std::unique_ptr<GetCommDialog> dialog;
+    QComboBox* combo = nullptr;
+    QLabel* label = nullptr;
+    QPushButton *ok = nullptr, *cancel = nullptr;
+
+    // Opens the dialog and finds its widgets; `finish` waits until probing is done.
+    void open(bool finish, GetCommDialog::Prober prober = {})
+    {
+        dialog = std::make_unique<GetCommDialog>(prober ? prober : probe);
+        combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        label = dialog->findChild<QLabel*>(QStringLiteral("Label1"));
+        ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"));
+        cancel = dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+        ASSERT_TRUE(combo && label && ok && cancel);
+        if (finish) {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return ok->isEnabled(); }, 3000));
+        }
+    }
 };
 
 } // namespace
 
-TEST_F(GetCommDialogTest, StartsProbingWithButtonsDisabled)
+TEST_F(GetCommDialogTest, StartsProbingWithButtonsDisabledThenProbesOnePortPerTick)
 {
-    GetCommDialog dialog(probe);
-    EXPECT_EQ(dialog.objectName(), u"frmGetComm");
-    EXPECT_EQ(dialog.windowTitle(), u"串口测试");
-    auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
-    auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    auto* timer = dialog.findChild<QTimer*>(QStringLiteral("Timer"));
-    ASSERT_TRUE(label && ok && cancel && timer);
+    open(false);
+    EXPECT_EQ(dialog->objectName(), u"frmGetComm");
+    EXPECT_EQ(dialog->windowTitle(), u"串口测试");
+    auto* timer = dialog->findChild<QTimer*>(QStringLiteral("Timer"));
+    ASSERT_TRUE(timer);
     EXPECT_EQ(label->text(), u"正在查询可用的串行通讯口,请稍待...");
     EXPECT_EQ(ok->text(), u"确定(&O)");
     EXPECT_EQ(cancel->text(), u"取消(&C)");
@@ -48,18 +63,12 @@ TEST_F(GetCommDialogTest, StartsProbingWithButtonsDisabled)
     EXPECT_FALSE(cancel->isEnabled());
     EXPECT_EQ(timer->interval(), 100);
     EXPECT_TRUE(timer->isActive());
-}
 
-TEST_F(GetCommDialogTest, ProbesOnePortPerTickAndListsThoseThatOpen)
-{
-    GetCommDialog dialog(probe);
-    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
     QTest::qWait(250);
     EXPECT_GE(probed.size(), 1u);
     EXPECT_LE(probed.size(), 3u); // one per 100 ms tick
-    QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ok->isEnabled(); }, 3000));
+    EXPECT_TRUE(cancel->isEnabled());
     EXPECT_EQ(probed, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(label->text(), u"检测完成,请选择串行通讯口");
     ASSERT_EQ(combo->count(), 3);
@@ -71,24 +80,17 @@ TEST_F(GetCommDialogTest, ProbesOnePortPerTickAndListsThoseThatOpen)
 TEST_F(GetCommDialogTest, OkStoresTheChoiceAndCancelDoesNot)
 {
     savePortSetting(QStringLiteral("5"));
-    {
-        GetCommDialog dialog(probe);
-        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
-        auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-        QTRY_VERIFY_WITH_TIMEOUT(cancel->isEnabled(), 3000);
-        EXPECT_EQ(combo->currentText(), u"串行通讯口(COM)5"); // the saved choice is selected
-        combo->setCurrentIndex(0);
-        QSignalSpy rejected(&dialog, &QDialog::rejected);
-        QTest::mouseClick(cancel, Qt::LeftButton);
-        EXPECT_EQ(rejected.count(), 1);
-        EXPECT_EQ(readPortSetting(), u"5");
-    }
-    GetCommDialog dialog(probe);
-    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
-    QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 3000);
+    open(true);
+    EXPECT_EQ(combo->currentText(), u"串行通讯口(COM)5"); // the saved choice is selected
+    combo->setCurrentIndex(0);
+    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(rejected.count(), 1);
+    EXPECT_EQ(readPortSetting(), u"5");
+
+    open(true);
     combo->setCurrentIndex(combo->findData(QStringLiteral("sim")));
-    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    QSignalSpy accepted(dialog.get(), &QDialog::accepted);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(accepted.count(), 1);
     EXPECT_EQ(readPortSetting(), u"sim");
@@ -96,10 +98,7 @@ TEST_F(GetCommDialogTest, OkStoresTheChoiceAndCancelDoesNot)
 
 TEST_F(GetCommDialogTest, WithoutPortsTheSimulatedControllerIsTheOnlyChoice)
 {
-    GetCommDialog dialog([](int) { return false; });
-    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
-    QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 3000);
+    open(true, [](int) { return false; });
     ASSERT_EQ(combo->count(), 1);
     EXPECT_EQ(combo->currentData().toString(), u"sim");
 }

@@ -29,62 +29,38 @@ struct KeyExchangeFixture : testing::Test {
 
 } // namespace
 
-TEST_F(KeyExchangeFixture, FiveByteReplySetsTheRefinedDisplay)
+TEST_F(KeyExchangeFixture, ReplyCountsWhenItsFifthByteArrivesAndSetsTheRefinedDisplay)
 {
-    link.script({{5, displayReply(4, 1, 2, 3)}});
-    const KeyResult r = keys.exchange(226);
+    link.inject("junk"); // stale input is dropped before sending
+    const QByteArray reply = displayReply(4, 1, 2, 3);
+    link.script({{10, reply.left(3)}, {120, reply.mid(3)}});
+    const auto [r, ms] = timed(226);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(link.written(), QByteArray(1, char(226)));
     EXPECT_EQ(r.display, (PlcDisplay{"K", "12.3"}));
     EXPECT_EQ(keys.display(), r.display);
     EXPECT_EQ(link.bytesAvailable(), 0);
-}
-
-TEST_F(KeyExchangeFixture, ReplyCountsWhenItsFifthByteArrives)
-{
-    const QByteArray reply = displayReply(12, 0, 2, 7);
-    link.script({{10, reply.left(3)}, {120, reply.mid(3)}});
-    const auto [r, ms] = timed(182);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.display, (PlcDisplay{"LD", "027"}));
     EXPECT_GE(ms, 115);
     EXPECT_LT(ms, 450); // long before the time-out
 }
 
-TEST_F(KeyExchangeFixture, SilenceTimesOutAfterAbout630MsAndKeepsTheDisplay)
+TEST_F(KeyExchangeFixture, SilenceOverlongAndPartialRepliesTimeOutAfterAbout630Ms)
 {
-    link.script({{0, displayReply(12, 0, 2, 7)}});
-    ASSERT_TRUE(keys.exchange(182).ok());
-    link.script({});
-    const auto [r, ms] = timed(227);
-    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
-    EXPECT_GE(ms, 630 + 55); // pacing after the previous exchange, then the reply window
-    EXPECT_LT(ms, 630 + 60 + 300);
-    EXPECT_EQ(keys.display(), (PlcDisplay{"LD", "027"}));
-}
-
-TEST_F(KeyExchangeFixture, OverlongAndPartialRepliesTimeOutAndAreDiscarded)
-{
-    link.script({{0, displayReply(12, 0, 2, 7) + 'x'}});
-    auto [r, ms] = timed(182);
-    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
-    EXPECT_GE(ms, 625);
-    EXPECT_EQ(link.bytesAvailable(), 0);
-    EXPECT_EQ(keys.display(), PlcDisplay{});
-
-    link.script({{0, displayReply(12, 0, 2, 7).left(4)}});
-    std::tie(r, ms) = timed(182);
-    EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
-    EXPECT_EQ(link.bytesAvailable(), 0);
-}
-
-TEST_F(KeyExchangeFixture, StaleInputIsDroppedBeforeSending)
-{
-    link.inject("junk");
-    link.script({{20, displayReply(1, 0, 0, 1)}});
-    const KeyResult r = keys.exchange(231);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.display, (PlcDisplay{"OR", "001"}));
+    const QByteArray good = displayReply(12, 0, 2, 7);
+    const std::pair<const char*, FakeLink::Answer> rows[] = {
+        {"silence", {}}, {"overlong", {{0, good + 'x'}}}, {"partial", {{0, good.left(4)}}}};
+    for (const auto& [name, answer] : rows) {
+        SCOPED_TRACE(name);
+        link.script({{0, good}});
+        ASSERT_TRUE(keys.exchange(182).ok());
+        link.script(answer);
+        const auto [r, ms] = timed(227);
+        EXPECT_EQ(r.outcome, KeyOutcome::TimedOut);
+        EXPECT_GE(ms, 630 + 55); // pacing after the previous exchange, then the reply window
+        EXPECT_LT(ms, 630 + 60 + 300);
+        EXPECT_EQ(link.bytesAvailable(), 0);                  // what came is discarded
+        EXPECT_EQ(keys.display(), (PlcDisplay{"LD", "027"})); // and the display kept
+    }
 }
 
 TEST_F(KeyExchangeFixture, KeysGoOutAtLeast60MsAfterThePreviousExchangeEnded)
@@ -113,15 +89,13 @@ TEST_F(KeyExchangeFixture, KeysGoOutAtLeast60MsAfterThePreviousExchangeEnded)
 
 TEST_F(KeyExchangeFixture, DeviceLampFollowsDisplayCodeFive)
 {
-    link.script({{0, displayReply(5, 0, 3, 0)}});
-    EXPECT_TRUE(keys.exchange(215).deviceOn);
-    EXPECT_TRUE(keys.deviceOn());
-    link.script({{0, displayReply(0, 0, 3, 0)}});
-    EXPECT_FALSE(keys.exchange(215).deviceOn);
-    link.script({{0, displayReply(5, 0, 3, 0)}});
-    ASSERT_TRUE(keys.exchange(215).ok());
-    link.script({}); // a failed exchange also starts with the lamp off
-    EXPECT_FALSE(keys.exchange(215).deviceOn);
+    // A failed exchange (no reply, code -1) also starts with the lamp off.
+    for (const auto& [code, on] : {std::pair{5, true}, {0, false}, {5, true}, {-1, false}}) {
+        link.script(code < 0 ? FakeLink::Answer{}
+                             : FakeLink::Answer{{0, displayReply(code, 0, 3, 0)}});
+        EXPECT_EQ(keys.exchange(215).deviceOn, on) << code;
+        EXPECT_EQ(keys.deviceOn(), on) << code;
+    }
 }
 
 TEST_F(KeyExchangeFixture, PortFaultsFailTheExchangeAtOnce)

@@ -10,24 +10,18 @@ namespace {
 
 // Settings go to a private folder; QSettings must learn it before any settings are made.
 struct PortSettings : testing::Test {
-    static QTemporaryDir& dir()
-    {
-        static QTemporaryDir d;
-        return d;
-    }
     static void SetUpTestSuite()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir().path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir().path());
+        static QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     }
-    void SetUp() override { raw().clear(); }
-    static QSettings& raw()
+    QSettings raw{QSettings::NativeFormat, QSettings::UserScope,
+                  QStringLiteral("VB and VBA Program Settings"), QStringLiteral("LADRX20")};
+    void SetUp() override
     {
-        static QSettings s(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("VB and VBA Program Settings"),
-                           QStringLiteral("LADRX20"));
-        s.sync();
-        return s;
+        raw.clear();
+        raw.sync();
     }
 };
 
@@ -81,18 +75,17 @@ TEST_F(PortSettings, DefaultsThenStoresTheChoice)
     EXPECT_EQ(readPortSetting(), portNames().isEmpty() ? u"sim" : u"1");
     savePortSetting(QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(readPortSetting(), u"/dev/ttyUSB0");
-    raw().sync();
-    EXPECT_EQ(raw().value(QStringLiteral("Settings/CommPort")).toString(), u"/dev/ttyUSB0");
+    raw.sync();
+    EXPECT_EQ(raw.value(QStringLiteral("Settings/CommPort")).toString(), u"/dev/ttyUSB0");
 }
 
 TEST_F(PortSettings, OldKeySpellingIsReadAndReplacedOnSave)
 {
-    raw().setValue(QStringLiteral("Settings/Commport"), QStringLiteral("7"));
-    raw().sync();
+    raw.setValue(QStringLiteral("Settings/Commport"), QStringLiteral("7"));
+    raw.sync();
     EXPECT_EQ(readPortSetting(), u"7");
     savePortSetting(QStringLiteral("sim"));
-    raw().sync();
-    QStringList keys = raw().allKeys();
-    EXPECT_EQ(keys, QStringList{QStringLiteral("Settings/CommPort")});
+    raw.sync();
+    EXPECT_EQ(raw.allKeys(), QStringList{QStringLiteral("Settings/CommPort")});
     EXPECT_EQ(readPortSetting(), u"sim");
 }

@@ -9,6 +9,40 @@
 
 namespace ladrix::plc::test {
 
+inline Step step(const char* ins, const char* data)
+{
+    return Step{QString::fromUtf8(ins), QString::fromUtf8(data), QString()};
+}
+
+// Faults with one field set: faults(&SimFaults::silent, true).
+template <class T, class V> SimFaults faults(T SimFaults::*field, V value)
+{
+    SimFaults f;
+    f.*field = value;
+    return f;
+}
+
+// Steps from 0 on, written "LD X000; AND X001; ORB; END".
+inline ProgramStore programOf(const char* text)
+{
+    ProgramStore store;
+    const QStringList lines = QString::fromUtf8(text).split(u';');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList parts = lines[i].trimmed().split(u' ');
+        store.step(i) = Step{parts[0], parts.value(1), QString()};
+    }
+    return store;
+}
+
+// A program that survives both codings unchanged.
+inline ProgramStore sampleProgram()
+{
+    return programOf("LD X000; AND X001; OR M100; ANI X002; OUT Y030; LD X003; OUT T050; K 100;"
+                     "LD T050; OUT C060; K 12.3; STL S600; ORB; ANB; PLS M101; RST C060;"
+                     "SFT M102; LDI X004; ORI X005; MC M120; MCR M120; CJP D700; EJP D700;"
+                     "RET M575; S S601; R Y031; NOP; END");
+}
+
 // Sequences run against the in-process simulated controller with shortened timing (these
 // tests are about the keys, not about the clock) and every key and message recorded.
 struct SequenceFixture : testing::Test {
@@ -28,6 +62,7 @@ struct SequenceFixture : testing::Test {
                                                 {}}};
 
     void SetUp() override { link.open(); }
+    void silence() { link.setFaults(faults(&SimFaults::silent, true)); }
 
     std::vector<std::uint8_t> sentCodes() const
     {
@@ -36,33 +71,15 @@ struct SequenceFixture : testing::Test {
             codes.push_back(k.key);
         return codes;
     }
-    int count(std::uint8_t code) const
+    int count(std::uint8_t code) const { return int(std::ranges::count(sentCodes(), code)); }
+    // The controller's words for steps 0 to n-1, as enCodeA() gives them.
+    QByteArray storedWords(int n)
     {
-        const auto codes = sentCodes();
-        return int(std::count(codes.begin(), codes.end(), code));
+        QByteArray words;
+        for (int i = 0; i < n; ++i)
+            words += link.controller().word(i);
+        return words;
     }
 };
-
-inline Step step(const char* ins, const char* data)
-{
-    return Step{QString::fromUtf8(ins), QString::fromUtf8(data), QString()};
-}
-
-// A program that survives both codings unchanged.
-inline ProgramStore sampleProgram()
-{
-    const Step steps[] = {
-        step("LD", "X000"),  step("AND", "X001"), step("OR", "M100"),  step("ANI", "X002"),
-        step("OUT", "Y030"), step("LD", "X003"),  step("OUT", "T050"), step("K", "100"),
-        step("LD", "T050"),  step("OUT", "C060"), step("K", "12.3"),   step("STL", "S600"),
-        step("ORB", ""),     step("ANB", ""),     step("PLS", "M101"), step("RST", "C060"),
-        step("SFT", "M102"), step("LDI", "X004"), step("ORI", "X005"), step("MC", "M120"),
-        step("MCR", "M120"), step("CJP", "D700"), step("EJP", "D700"), step("RET", "M575"),
-        step("S", "S601"),   step("R", "Y031"),   step("NOP", ""),     step("END", "")};
-    ProgramStore store;
-    for (int i = 0; i < int(std::size(steps)); ++i)
-        store.step(i) = steps[i];
-    return store;
-}
 
 } // namespace ladrix::plc::test

@@ -45,7 +45,7 @@ struct Session : testing::Test {
 
 } // namespace
 
-TEST_F(Session, ConnectReportsEachStageAndTheResult)
+TEST_F(Session, ConnectThenKeyWriteAndKeyReadGiveTheProgramBack)
 {
     QSignalSpy messages(&session, &PlcSession::message);
     const auto r = await(session, [&] { return session.connectPlc(QStringLiteral("sim")); });
@@ -57,25 +57,7 @@ TEST_F(Session, ConnectReportsEachStageAndTheResult)
     for (const auto& m : messages)
         texts << m.at(1).toString();
     EXPECT_EQ(texts, (QStringList{"正在初始化串行通讯口...", "正在等待PLC的回应...", "已连接"}));
-}
 
-TEST_F(Session, PortThatCannotBeOpenedFailsTheConnection)
-{
-    const auto r = await(
-        session, [&] { return session.connectPlc(QStringLiteral("/dev/ladrix-no-such-port")); });
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->outcome, SequenceOutcome::LinkFailed);
-    EXPECT_EQ(r->message, u"连接失败");
-    EXPECT_FALSE(r->dialogText.isEmpty());
-    // Nothing else runs without an open port.
-    const auto keys = await(session, [&] { return session.sendKeys({227}); });
-    ASSERT_TRUE(keys);
-    EXPECT_EQ(keys->outcome, SequenceOutcome::LinkFailed);
-}
-
-TEST_F(Session, KeyWriteThenKeyReadThroughTheOwnerGivesTheProgramBack)
-{
-    ASSERT_TRUE(await(session, [&] { return session.connectPlc(QStringLiteral("sim")); }));
     const ProgramStore program = sampleProgram();
     QSignalSpy progress(&session, &PlcSession::progress);
     const auto written =
@@ -93,6 +75,20 @@ TEST_F(Session, KeyWriteThenKeyReadThroughTheOwnerGivesTheProgramBack)
     applyKeyRead(*read, back);
     for (int i = 0; i <= program.getEndStep(); ++i)
         EXPECT_EQ(back.step(i), program.step(i)) << i;
+}
+
+TEST_F(Session, PortThatCannotBeOpenedFailsTheConnection)
+{
+    const auto r = await(
+        session, [&] { return session.connectPlc(QStringLiteral("/dev/ladrix-no-such-port")); });
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->outcome, SequenceOutcome::LinkFailed);
+    EXPECT_EQ(r->message, u"连接失败");
+    EXPECT_FALSE(r->dialogText.isEmpty());
+    // Nothing else runs without an open port.
+    const auto keys = await(session, [&] { return session.sendKeys({227}); });
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(keys->outcome, SequenceOutcome::LinkFailed);
 }
 
 TEST_F(Session, SignalsArriveOnTheRequestingThreadAndBusyRequestsAreRefused)
@@ -153,11 +149,8 @@ TEST(SessionPty, ConnectsAndTransfersThroughAPseudoTerminal)
     ASSERT_TRUE(connected);
     ASSERT_TRUE(connected->ok()) << connected->dialogText.toStdString();
 
-    ProgramStore program;
-    program.step(0) = step("LD", "X027");
-    program.step(1) = step("OUT", "Y030");
-    program.step(2) = step("END", "");
-    const auto hs = await(session, [&] { return session.highSpeedWrite(program); });
+    const auto hs =
+        await(session, [&] { return session.highSpeedWrite(programOf("LD X027; OUT Y030; END")); });
     ASSERT_TRUE(hs && hs->ok());
     EXPECT_EQ(server.controller().word(1), encodeStep(step("OUT", "Y030")));
     const auto read = await(session, [&] { return session.readProgram(ReadRange{}, 999); });

@@ -1,27 +1,20 @@
-#include "plc/StepCoding.h"
+#include "SequenceFixture.h"
+
 #include "plc/KeyCodes.h"
+#include "plc/StepCoding.h"
 
 #include <gtest/gtest.h>
 
 using namespace ladrix;
 using namespace ladrix::plc;
+using namespace ladrix::plc::test;
+using V = std::vector<std::uint8_t>;
 
 namespace {
-
-Step step(const char* ins, const char* data)
-{
-    return Step{QString::fromUtf8(ins), QString::fromUtf8(data), QString()};
-}
 
 QByteArray bytes(int b0, int b1)
 {
     return QByteArray(1, char(b0)) + char(b1);
-}
-
-std::vector<std::uint8_t> keysOf(const Step& s)
-{
-    DataKeys keys{};
-    return stepKeys(s, keys);
 }
 
 } // namespace
@@ -55,21 +48,26 @@ TEST(GetInsKey, MapsEveryMnemonicGroup)
         {"RET", 215}, {" LD ", 182}};
     for (const auto& [m, code] : cases)
         EXPECT_EQ(getInsKey(step(m, "")), code) << m;
-    ProgramStore store;
-    store.step(7) = step("OUT", "Y030");
-    EXPECT_EQ(getInsKey(store, 7), 229);
+    EXPECT_EQ(getInsKey(programOf("NOP; NOP; OUT Y030"), 2), 229);
 }
 
 TEST(StepKeys, SendsInstructionAndThreeDigitsOrFourForAPoint)
 {
-    using V = std::vector<std::uint8_t>;
-    EXPECT_EQ(keysOf(step("K", "12.3")), (V{226, 212, 180, 215, 116}));
-    EXPECT_EQ(keysOf(step("K", "100")), (V{226, 212, 228, 228}));
-    EXPECT_EQ(keysOf(step("ANB", "")), (V{213, 228, 228, 228}));
-    EXPECT_EQ(keysOf(step("LD", "X5")), (V{182, 228, 228, 213}));
-    EXPECT_EQ(keysOf(step("OUT", "T050")), (V{229, 228, 213, 228}));
-    // Only the first three digits of a long constant go out.
-    EXPECT_EQ(keysOf(step("K", "1000")), (V{226, 212, 228, 228}));
+    const struct {
+        const char *ins, *data;
+        V keys;
+    } rows[] = {
+        {"K", "12.3", {226, 212, 180, 215, 116}},
+        {"K", "100", {226, 212, 228, 228}},
+        {"ANB", "", {213, 228, 228, 228}},
+        {"LD", "X5", {182, 228, 228, 213}},
+        {"OUT", "T050", {229, 228, 213, 228}},
+        {"K", "1000", {226, 212, 228, 228}}, // only the first three digits of a long constant
+    };
+    for (const auto& row : rows) {
+        DataKeys keys{};
+        EXPECT_EQ(stepKeys(step(row.ins, row.data), keys), row.keys) << row.ins << row.data;
+    }
 }
 
 TEST(GetDataKeys, KeepsOlderValuesWhereThisStepWritesNothing)
@@ -80,21 +78,24 @@ TEST(GetDataKeys, KeepsOlderValuesWhereThisStepWritesNothing)
     getDataKeys(step("K", "1A5"), keys);
     // "A" is neither a digit nor a point: its element keeps the previous key.
     EXPECT_EQ(keys, (DataKeys{212, 180, 213, 99}));
-    ProgramStore store;
-    store.step(3) = step("K", "12.3");
-    getDataKeys(store, 3, keys);
+    getDataKeys(programOf("NOP; NOP; NOP; K 12.3"), 3, keys);
     EXPECT_EQ(keys, (DataKeys{212, 180, 215, 116}));
 }
 
 TEST(StepAccepted, ComparesOnlyTheZeroFilledNumber)
 {
-    EXPECT_TRUE(stepAccepted(step("LD", "X5"), PlcDisplay{"LD", "005"}));
-    EXPECT_FALSE(stepAccepted(step("LD", "X5"), PlcDisplay{"LD", "006"}));
-    EXPECT_TRUE(stepAccepted(step("S", "M100"), PlcDisplay{"MC", "100"}));
-    EXPECT_TRUE(stepAccepted(step("ANB", ""), PlcDisplay{"", "151515"}));
-    EXPECT_TRUE(stepAccepted(step("K", "12.3"), PlcDisplay{"K", "12.3"}));
-    EXPECT_FALSE(stepAccepted(step("K", "1000"), PlcDisplay{"K", "100"}));
-    EXPECT_TRUE(stepAccepted(step("K", "100"), PlcDisplay{"K", " 100 "}));
+    const struct {
+        const char *ins, *data, *shownIns, *shownNum;
+        bool accepted;
+    } rows[] = {
+        {"LD", "X5", "LD", "005", true},  {"LD", "X5", "LD", "006", false},
+        {"S", "M100", "MC", "100", true}, {"ANB", "", "", "151515", true},
+        {"K", "12.3", "K", "12.3", true}, {"K", "1000", "K", "100", false},
+        {"K", "100", "K", " 100 ", true},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(stepAccepted(step(r.ins, r.data), PlcDisplay{r.shownIns, r.shownNum}), r.accepted)
+            << r.ins << r.data << " shown " << r.shownNum;
 }
 
 TEST(StepFromDisplay, PutsTheLetterBackAndKeepsNop)
@@ -105,32 +106,32 @@ TEST(StepFromDisplay, PutsTheLetterBackAndKeepsNop)
     EXPECT_EQ(stepFromDisplay({"K", "12.3"}), step("K", "12.3"));
 }
 
-TEST(EncodeStep, ProducesTheTwoByteWords)
+// Each row is a word with, where given, the step that encodes to it and what it decodes to.
+TEST(StepWords, EncodeAndDecodeTellSharedCodesApartByNumber)
 {
-    EXPECT_EQ(encodeStep(step("LD", "X027")), bytes(0x22, 0x7A));
-    EXPECT_EQ(encodeStep(step("OUT", "Y030")), bytes(0x23, 0x04));
-    EXPECT_EQ(encodeStep(step("OUT", "Y30")), bytes(0x23, 0x04));
-    EXPECT_EQ(encodeStep(step("K", "100")), bytes(0x00, 0x1F));
-    EXPECT_EQ(encodeStep(step("K", "12.3")), bytes(0x23, 0x1E));
-    EXPECT_EQ(encodeStep(step("K", "5")), bytes(0x05, 0x0F));
-    EXPECT_EQ(encodeStep(step("ANB", "")), bytes(0x20, 0x05));
-    EXPECT_EQ(encodeStep(step("STL", "S600")), bytes(0x80, 0x05));
-    EXPECT_EQ(encodeStep(step("END", "")), bytes(0x20, 0x0D));
-    EXPECT_EQ(encodeStep(step("", "")), bytes(0x20, 0x00));
-    EXPECT_EQ(encodeStep(step("LD", "X5")), bytes(0x20, 0x5A));
-    EXPECT_EQ(encodeStep(step("RET", "M575")), bytes(0x77, 0x5D));
-    EXPECT_EQ(encodeStep(step("CJP", "D700")), bytes(0x90, 0x00));
-}
-
-TEST(DecodeWord, TellsSharedCodesApartByNumber)
-{
-    EXPECT_EQ(decodeWord(0x22, 0x7A), (PlcDisplay{"LD", "027"}));
-    EXPECT_EQ(decodeWord(0x77, 0x5D), (PlcDisplay{"RET", "575"}));
-    EXPECT_EQ(decodeWord(0x32, 0x00), (PlcDisplay{"MC", "120"}));
-    EXPECT_EQ(decodeWord(0x21, 0x20), (PlcDisplay{"S", "012"}));
-    EXPECT_EQ(decodeWord(0x80, 0x05), (PlcDisplay{"STL", "600"}));
-    EXPECT_EQ(decodeWord(0x23, 0x1E), (PlcDisplay{"K", "12.3"}));
-    EXPECT_EQ(decodeWord(0x05, 0x0F), (PlcDisplay{"K", "005"}));
+    const struct {
+        const char *ins, *data;
+        int b0, b1;
+        const char *shownIns, *shownNum;
+    } rows[] = {
+        {"LD", "X027", 0x22, 0x7A, "LD", "027"},  {"OUT", "Y030", 0x23, 0x04, "OUT", "030"},
+        {"OUT", "Y30", 0x23, 0x04, nullptr, ""},  {"K", "100", 0x00, 0x1F, "K", "100"},
+        {"K", "12.3", 0x23, 0x1E, "K", "12.3"},   {"K", "5", 0x05, 0x0F, "K", "005"},
+        {"ANB", "", 0x20, 0x05, nullptr, ""},     {"STL", "S600", 0x80, 0x05, "STL", "600"},
+        {"END", "", 0x20, 0x0D, nullptr, ""},     {"", "", 0x20, 0x00, nullptr, ""},
+        {"LD", "X5", 0x20, 0x5A, "LD", "005"},    {"RET", "M575", 0x77, 0x5D, "RET", "575"},
+        {"CJP", "D700", 0x90, 0x00, nullptr, ""}, {nullptr, "", 0x32, 0x00, "MC", "120"},
+        {nullptr, "", 0x21, 0x20, "S", "012"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << std::hex << r.b0 << " " << r.b1);
+        if (r.ins) {
+            EXPECT_EQ(encodeStep(step(r.ins, r.data)), bytes(r.b0, r.b1));
+        }
+        if (r.shownIns) {
+            EXPECT_EQ(decodeWord(r.b0, r.b1), (PlcDisplay{r.shownIns, r.shownNum}));
+        }
+    }
     // Nibbles above 9: a value counts 0, a digit character stands as its letter.
     EXPECT_EQ(decodeWord(0xC5, 0xBF).num, u"B05");
     EXPECT_EQ(decodeWord(0x2C, 0xDA).num, u"0CD");
@@ -138,43 +139,30 @@ TEST(DecodeWord, TellsSharedCodesApartByNumber)
 
 TEST(EnCodeA, EncodesUpToTheEndStep)
 {
-    ProgramStore store;
-    store.step(0) = step("LD", "X027");
-    store.step(1) = step("OUT", "Y030");
-    store.step(2) = step("END", "");
-    store.step(3) = step("LD", "X001");
-    const QByteArray words = enCodeA(store);
-    EXPECT_EQ(words, bytes(0x22, 0x7A) + bytes(0x23, 0x04) + bytes(0x20, 0x0D));
-
-    ProgramStore noEnd;
-    EXPECT_EQ(enCodeA(noEnd).size(), 2 * 1000); // steps 0 to maxStep
+    EXPECT_EQ(enCodeA(programOf("LD X027; OUT Y030; END; LD X001")),
+              bytes(0x22, 0x7A) + bytes(0x23, 0x04) + bytes(0x20, 0x0D));
+    EXPECT_EQ(enCodeA(ProgramStore()).size(), 2 * 1000); // no END: steps 0 to maxStep
 }
 
 TEST(DeCodeA, RoundTripsAProgramAndLeavesLaterStepsAlone)
 {
-    ProgramStore source;
-    const Step program[] = {step("LD", "X027"), step("ANI", "M100"), step("OUT", "T050"),
-                            step("K", "12.3"),  step("STL", "S600"), step("S", "Y030"),
-                            step("MC", "M120"), step("RET", "M575"), step("CJP", "D700"),
-                            step("K", "100"),   step("ORB", ""),     step("END", "")};
-    for (int i = 0; i < int(std::size(program)); ++i)
-        source.step(i) = program[i];
-
+    const ProgramStore source = programOf("LD X027; ANI M100; OUT T050; K 12.3; STL S600; S Y030;"
+                                          "MC M120; RET M575; CJP D700; K 100; ORB; END");
+    const int n = source.getEndStep() + 1;
     ProgramStore target;
-    target.step(12) = step("LD", "X001");
+    target.step(n) = step("LD", "X001");
     const DecodeResult r = deCodeA(enCodeA(source), target);
-    EXPECT_EQ(r.stored, int(std::size(program)));
+    EXPECT_EQ(r.stored, n);
     EXPECT_EQ(r.wordsDropped, 0);
     EXPECT_FALSE(r.oddByte);
-    for (int i = 0; i < int(std::size(program)); ++i)
-        EXPECT_EQ(target.step(i), program[i]) << i;
-    EXPECT_EQ(target.step(12), step("LD", "X001"));
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(target.step(i), source.step(i)) << i;
+    EXPECT_EQ(target.step(n), step("LD", "X001"));
 }
 
 TEST(DeCodeA, NopWordsBecomeEmptyStepsAndOddBytesAreReported)
 {
-    ProgramStore target;
-    target.step(0) = step("LD", "X000");
+    ProgramStore target = programOf("LD X000");
     const DecodeResult r = deCodeA(bytes(0x20, 0x00) + QByteArray(1, char(0x22)), target);
     EXPECT_EQ(target.step(0), step("", ""));
     EXPECT_EQ(r.stored, 1);
@@ -183,11 +171,8 @@ TEST(DeCodeA, NopWordsBecomeEmptyStepsAndOddBytesAreReported)
 
 TEST(DeCodeA, StopsStoringAtTheEndOfTheStore)
 {
-    QByteArray words;
-    for (int i = 0; i < ProgramStore::kSize + 5; ++i)
-        words += bytes(0x22, 0x7A);
     ProgramStore target;
-    const DecodeResult r = deCodeA(words, target);
+    const DecodeResult r = deCodeA(bytes(0x22, 0x7A).repeated(ProgramStore::kSize + 5), target);
     EXPECT_EQ(r.stored, ProgramStore::kSize);
     EXPECT_EQ(r.wordsDropped, 5);
     EXPECT_EQ(target.step(ProgramStore::kLastIndex), step("LD", "X027"));
