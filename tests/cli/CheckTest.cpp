@@ -9,11 +9,12 @@ using namespace ladrix::testing;
 
 namespace {
 
-QString saved(const TempFolder& dir, const QList<Step>& steps)
+// Saves the mnemonic, operand pairs as p.ins and returns its path.
+QString saved(const TempFolder& dir, const QStringList& pairs)
 {
     ProgramStore store;
-    for (int i = 0; i < steps.size(); ++i)
-        store.step(i) = steps[i];
+    for (int i = 0; i + 1 < pairs.size(); i += 2)
+        store.step(i / 2) = Step{pairs[i], pairs[i + 1], ""};
     const QString file = dir.path("p.ins");
     EXPECT_TRUE(saveInstructionList(file, store));
     return file;
@@ -24,17 +25,9 @@ QString saved(const TempFolder& dir, const QList<Step>& steps)
 TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
 {
     TempFolder dir;
-    const QString file = saved(dir, {{"LD", "X0", ""},
-                                     {"MOV", "D700", ""},
-                                     {"LD", "X28", ""},
-                                     {"OUT", "X0", ""},
-                                     {"", "", ""},
-                                     {"LD", "X99999", ""},
-                                     {"", "Y30", ""},
-                                     {"ld", "x1", ""},
-                                     {"K", "ABC", ""},
-                                     {"END", "", ""},
-                                     {"MOV", "", ""}});
+    const QString file =
+        saved(dir, {"LD",     "X0", "MOV", "D700", "LD", "X28", "OUT", "X0",  "", "",    "LD",
+                    "X99999", "",   "Y30", "ld",   "x1", "K",   "ABC", "END", "", "MOV", ""});
     const CliRun run = runCli({"check", file});
     EXPECT_EQ(run.exitCode, 1);
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
@@ -47,33 +40,27 @@ TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
     EXPECT_EQ(lines[4], QStringLiteral("0006: 错误的指令Y30"));
 }
 
-TEST(CheckTest, CleanProgramExitsZeroWithoutOutput)
+TEST(CheckTest, ProjectInstructionListAndZk1FilesAreCheckedAndOthersRefused)
 {
     TempFolder dir;
-    const QString file =
-        saved(dir, {{"LD", "X0", ""}, {"OUT", "T50", ""}, {"K", "100", ""}, {"END", "", ""}});
-    const CliRun run = runCli({"check", file});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.isEmpty());
-}
-
-TEST(CheckTest, ProjectAndZk1FilesAreCheckedAndOthersRefused)
-{
-    TempFolder dir;
+    saved(dir, {"LD", "X0", "OUT", "T50", "K", "100", "END", ""});
     ProgramStore store;
     store.step(0) = Step{"STL", "M100", ""};
     ASSERT_TRUE(saveProject(dir.path("p.LRP"), store, LadderGrid()));
-    CliRun run = runCli({"check", dir.path("p.LRP")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, QStringLiteral("0000: 指令STL不支持M\n"));
-
-    run = runCli({"check", dir.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nEND\r\n0\r\n")});
-    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
-
-    run = runCli({"check", dir.path("p.lad")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.out.isEmpty());
-    run = runCli({"check", dir.path("missing.ins")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("missing.ins"));
+    dir.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nEND\r\n0\r\n");
+    const struct {
+        QString file;
+        int exitCode;
+        QString out, errHas;
+    } rows[] = {{"p.ins", 0, "", ""},
+                {"p.LRP", 1, QStringLiteral("0000: 指令STL不支持M\n"), ""},
+                {"z.zk1", 0, "", ""},
+                {"p.lad", 2, "", ""},
+                {"missing.ins", 2, "", "missing.ins"}};
+    for (const auto& row : rows) {
+        const CliRun run = runCli({"check", dir.path(row.file)});
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.file.toStdString();
+        EXPECT_EQ(run.out, row.out) << row.file.toStdString();
+        EXPECT_TRUE(run.err.contains(row.errHas)) << run.err.toStdString();
+    }
 }

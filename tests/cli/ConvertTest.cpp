@@ -33,22 +33,18 @@ protected:
 
 } // namespace
 
-TEST_F(ConvertTest, ProjectRewrittenByteForByte)
-{
-    const CliRun run = runCli({"convert", path("in.lrp"), path("OUT.LRP")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(readBytes(path("OUT.LRP")), readBytes(path("in.lrp")));
-    EXPECT_EQ(crlfLines(readBytes(path("OUT.LRP"))).first(), gbk(m_store.projectName));
-}
-
-TEST_F(ConvertTest, ProjectHalvesMatchTheirOwnFiles)
+TEST_F(ConvertTest, ProjectRewrittenByteForByteAndItsHalvesMatchTheirOwnFiles)
 {
     ASSERT_TRUE(saveInstructionList(path("expected.ins"), m_store));
     ASSERT_TRUE(saveLadder(path("expected.lad"), m_grid));
-    EXPECT_EQ(runCli({"convert", path("in.lrp"), path("out.ins")}).exitCode, 0);
-    EXPECT_EQ(runCli({"convert", path("in.lrp"), path("out.Lad")}).exitCode, 0);
-    EXPECT_EQ(readBytes(path("out.ins")), readBytes(path("expected.ins")));
-    EXPECT_EQ(readBytes(path("out.Lad")), readBytes(path("expected.lad")));
+    for (const auto& [out, expected] : {std::pair{"OUT.LRP", "in.lrp"},
+                                        {"out.ins", "expected.ins"},
+                                        {"out.Lad", "expected.lad"}}) {
+        const CliRun run = runCli({"convert", path("in.lrp"), path(out)});
+        EXPECT_EQ(run.exitCode, 0) << out << ' ' << run.err.toStdString();
+        EXPECT_EQ(readBytes(path(out)), readBytes(path(expected))) << out;
+    }
+    EXPECT_EQ(m_files.lines("OUT.LRP").first(), gbk(m_store.projectName));
 }
 
 TEST_F(ConvertTest, HalfBecomesAProjectNamedAfterOutWithTheChosenModel)
@@ -83,50 +79,44 @@ TEST_F(ConvertTest, Zk1ToInstructionListAndProject)
     m_files.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n");
     CliRun run = runCli({"convert", path("z.zk1"), path("z.ins")});
     EXPECT_EQ(run.exitCode, 0);
-    const QList<QByteArray> lines = crlfLines(readBytes(path("z.ins")));
+    const QList<QByteArray> lines = m_files.lines("z.ins");
     ASSERT_EQ(lines.size(), 4000);
     EXPECT_EQ(lines.mid(0, 8),
               QList<QByteArray>({"LD", "X400", "OUT", "T050", "K", "100", "END", ""}));
 
     run = runCli({"convert", path("z.zk1"), "--model", "1", path("zp.lrp")});
     EXPECT_EQ(run.exitCode, 0);
-    const QList<QByteArray> project = crlfLines(readBytes(path("zp.lrp")));
+    const QList<QByteArray> project = m_files.lines("zp.lrp");
     ASSERT_EQ(project.size(), 54007);
     EXPECT_EQ(project.mid(0, 4), QList<QByteArray>({"zp", " 1 ", "LD", "X400"}));
 }
 
-TEST_F(ConvertTest, OtherCombinationsAndBadOptionsAreUsageErrorsWritingNothing)
+TEST_F(ConvertTest, OtherCombinationsBadOptionsAndFailuresExitTwoWritingNothing)
 {
     ASSERT_EQ(runCli({"convert", path("in.lrp"), path("h.ins")}).exitCode, 0);
-    const QList<QStringList> bad = {
-        {"convert", path("h.ins"), path("x.lad")},
-        {"convert", path("in.lrp"), path("x.zk1")},
-        {"convert", path("in.lrp"), path("x.txt")},
-        {"convert", path("h.ins"), path("x.ins")},
-        {"convert", "--model", "1", path("in.lrp"), path("x.ins")},
-        {"convert", "--model", "2", path("h.ins"), path("x.lrp")},
-        {"convert", path("h.ins"), path("x.lrp"), "--model"},
-        {"convert", path("in.lrp")},
-        {"convert", path("missing.ins"), path("x.lrp")},
+    m_files.write("old.ins", "old\r\n");
+    // Each row: the arguments and a file name the message must mention.
+    const std::pair<QStringList, QString> bad[] = {
+        {{"convert", path("h.ins"), path("x.lad")}, ""},
+        {{"convert", path("in.lrp"), path("x.zk1")}, ""},
+        {{"convert", path("in.lrp"), path("x.txt")}, ""},
+        {{"convert", path("h.ins"), path("x.ins")}, ""},
+        {{"convert", "--model", "1", path("in.lrp"), path("x.ins")}, ""},
+        {{"convert", "--model", "2", path("h.ins"), path("x.lrp")}, ""},
+        {{"convert", path("h.ins"), path("x.lrp"), "--model"}, ""},
+        {{"convert", path("in.lrp")}, ""},
+        {{"convert", path("missing.ins"), path("x.lrp")}, "missing.ins"},
+        {{"convert", path("missing.lrp"), path("old.ins")}, "missing.lrp"},
+        {{"convert", path("in.lrp"), path("no/such/dir/x.ins")}, "x.ins"},
     };
-    for (const QStringList& args : bad) {
+    for (const auto& [args, mentioned] : bad) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("ladrix-cli convert: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(mentioned)) << run.err.toStdString();
     }
+    // A failed convert leaves an old out file as it was and creates no folder.
     EXPECT_EQ(QDir(m_files.folder()).entryList({"x.*"}, QDir::Files), QStringList());
-}
-
-TEST_F(ConvertTest, FailedConvertLeavesTheOldOutAsItWas)
-{
-    m_files.write("old.ins", "old\r\n");
-    CliRun run = runCli({"convert", path("missing.lrp"), path("old.ins")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("missing.lrp"));
     EXPECT_EQ(readBytes(path("old.ins")), "old\r\n");
-
-    run = runCli({"convert", path("in.lrp"), path("no/such/dir/x.ins")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("x.ins"));
     EXPECT_FALSE(QFileInfo::exists(path("no")));
 }

@@ -2,19 +2,27 @@
 
 #include <gtest/gtest.h>
 
-TEST(CliHelp, ToolHelpListsCommandsAndExitsZero)
+TEST(CliHelp, HelpExitsZeroAndUnknownOrNoCommandIsAUsageError)
 {
-    const CliRun run = runCli({"--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.contains("Usage: ladrix-cli"));
-}
-
-TEST(CliHelp, UnknownCommandAndNoCommandAreUsageErrors)
-{
-    CliRun run = runCli({"frobnicate"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains("unknown command"));
-    EXPECT_TRUE(run.out.isEmpty());
-    run = runCli({});
-    EXPECT_EQ(run.exitCode, 2);
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString outStart, errHas;
+    } rows[] = {{{"--help"}, 0, "Usage: ladrix-cli", ""},
+                {{"list", "--help"}, 0, "Usage: ladrix-cli list", ""},
+                {{"check", "--help"}, 0, "Usage: ladrix-cli check", ""},
+                {{"convert", "--help"}, 0, "Usage: ladrix-cli convert", ""},
+                {{"frobnicate"}, 2, "", "unknown command"},
+                {{}, 2, "", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const CliRun run = runCli(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_TRUE(row.outStart.isEmpty() || run.out.startsWith(row.outStart))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(row.errHas)) << run.err.toStdString();
+        // Help says what the exit status means; a usage error prints nothing on the output.
+        EXPECT_EQ(run.out.contains("Exit status"), row.exitCode == 0) << run.out.toStdString();
+        EXPECT_EQ(run.out.isEmpty(), row.exitCode != 0);
+    }
 }

@@ -10,78 +10,70 @@ using ladrix::testing::gbk;
 
 namespace {
 
-// Reads every field of `bytes` as text.
-QStringList fieldsOf(const QByteArray& bytes)
+QBuffer& opened(QBuffer& buffer)
 {
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    ClassicTextReader reader(buffer);
-    QStringList fields;
-    QString field;
-    while (reader.readText(field))
-        fields << field;
-    return fields;
+    return buffer;
 }
 
-struct IntegerRead {
-    bool read;
-    qint16 value;
-    int damaged;
+// A reader over `bytes`.
+struct Reading {
+    explicit Reading(const QByteArray& bytes) : data(bytes), buffer(&data), reader(opened(buffer))
+    {
+    }
+
+    QStringList fields()
+    {
+        QStringList all;
+        QString field;
+        while (reader.readText(field))
+            all << field;
+        return all;
+    }
+
+    QByteArray data;
+    QBuffer buffer;
+    ClassicTextReader reader;
 };
-
-IntegerRead integerOf(const QByteArray& bytes, qint16 previous = 77)
-{
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    ClassicTextReader reader(buffer);
-    IntegerRead result{false, previous, 0};
-    result.read = reader.readInteger(result.value);
-    result.damaged = reader.damagedFields();
-    return result;
-}
 
 } // namespace
 
-TEST(ClassicTextReader, FieldsEndAtCommasAndEveryKindOfLineEnd)
+TEST(ClassicTextReader, SplitsFieldsAsTheClassicInputStatement)
 {
-    EXPECT_EQ(fieldsOf("LD\r\nX0\r\n"), QStringList({"LD", "X0"}));
-    EXPECT_EQ(fieldsOf("LD,X0\r\nOUT\nY30\rEND"), QStringList({"LD", "X0", "OUT", "Y30", "END"}));
-    // A comma at the end of a line leaves an empty field before the line end.
-    EXPECT_EQ(fieldsOf("a,\r\nb\r\n"), QStringList({"a", "", "b"}));
-    EXPECT_EQ(fieldsOf("\r\n\r\nx\r\n"), QStringList({"", "", "x"}));
-    EXPECT_TRUE(fieldsOf("").isEmpty());
-}
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QStringList fields;
+    } rows[] = {
+        {"CR LF lines", "LD\r\nX0\r\n", {"LD", "X0"}},
+        {"commas and every kind of line end",
+         "LD,X0\r\nOUT\nY30\rEND",
+         {"LD", "X0", "OUT", "Y30", "END"}},
+        {"comma at a line end leaves an empty field", "a,\r\nb\r\n", {"a", "", "b"}},
+        {"empty lines", "\r\n\r\nx\r\n", {"", "", "x"}},
+        {"empty input", "", {}},
+        {"after a comma reading goes on on the same line",
+         "my,name\r\n 1 \r\nLD\r\n",
+         {"my", "name", "1 ", "LD"}},
+        {"leading blanks and tabs skipped, trailing kept", "   LD  \r\n\t X0\r\n", {"LD  ", "X0"}},
+        {"blank line", "    \r\nY", {"", "Y"}},
+        {"quoted field runs to the closing quote", "\"a,b\"\r\nc\r\n", {"a,b", "c"}},
+        {"quoted field keeps its blanks", "  \"  x \"\r\n", {"  x "}},
+        {"rest after the closing quote dropped", "\"ab\"cd,ef\r\n", {"ab", "ef"}},
+        {"unclosed quote ends at the line end",
+         "\"open, field\r\nnext\r\n",
+         {"open, field", "next"}},
+        {"quote inside an unquoted field is ordinary", "a\"b\r\n", {"a\"b"}},
+        {"code page 936",
+         gbk(QStringLiteral("新工程\r\n定时器\r\n")),
+         {QStringLiteral("新工程"), QStringLiteral("定时器")}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Reading(row.bytes).fields(), row.fields) << row.name;
 
-TEST(ClassicTextReader, CommaShiftsTheFollowingFieldsAndLeadingBlanksAreSkipped)
-{
-    // The classic reader continues after the comma on the same line.
-    EXPECT_EQ(fieldsOf("my,name\r\n 1 \r\nLD\r\n"), QStringList({"my", "name", "1 ", "LD"}));
-    EXPECT_EQ(fieldsOf("   LD  \r\n\t X0\r\n"), QStringList({"LD  ", "X0"}));
-    EXPECT_EQ(fieldsOf("    \r\nY"), QStringList({"", "Y"}));
-}
-
-TEST(ClassicTextReader, QuotedFieldsRunToTheClosingQuote)
-{
-    EXPECT_EQ(fieldsOf("\"a,b\"\r\nc\r\n"), QStringList({"a,b", "c"}));
-    EXPECT_EQ(fieldsOf("  \"  x \"\r\n"), QStringList({"  x "}));
-    // What follows the closing quote up to the delimiter is dropped.
-    EXPECT_EQ(fieldsOf("\"ab\"cd,ef\r\n"), QStringList({"ab", "ef"}));
-    // A quote that is never closed ends at the line end.
-    EXPECT_EQ(fieldsOf("\"open, field\r\nnext\r\n"), QStringList({"open, field", "next"}));
-    // A quote inside an unquoted field is an ordinary character.
-    EXPECT_EQ(fieldsOf("a\"b\r\n"), QStringList({"a\"b"}));
-}
-
-TEST(ClassicTextReader, DecodesCodePage936AndSurvivesInvalidBytes)
-{
-    EXPECT_EQ(fieldsOf(gbk(QStringLiteral("新工程\r\n定时器\r\n"))),
-              QStringList({QStringLiteral("新工程"), QStringLiteral("定时器")}));
-    const QStringList damaged = fieldsOf(QByteArray("A\xff\x00Z\r\n\x81", 7));
+    const QStringList damaged = Reading(QByteArray("A\xff\x00Z\r\n\x81", 7)).fields();
     ASSERT_EQ(damaged.size(), 1);
-    EXPECT_TRUE(damaged.first().startsWith(u'A'));
-    EXPECT_TRUE(damaged.first().endsWith(u'Z'));
+    EXPECT_TRUE(damaged.first().startsWith(u'A') && damaged.first().endsWith(u'Z'));
 }
 
 TEST(ClassicTextReader, FieldsAndLineEndsSplitAcrossReadChunks)
@@ -90,14 +82,12 @@ TEST(ClassicTextReader, FieldsAndLineEndsSplitAcrossReadChunks)
     const qsizetype chunk = 64 * 1024;
     QByteArray bytes = QByteArray("x\r\n").repeated(chunk / 3);
     ASSERT_EQ(bytes.size(), chunk - 1);
-    bytes += gbk(QStringLiteral("新")) + "\r\nnext\r\n";
-    QStringList fields = fieldsOf(bytes);
+    QStringList fields = Reading(bytes + gbk(QStringLiteral("新")) + "\r\nnext\r\n").fields();
     ASSERT_EQ(fields.size(), chunk / 3 + 2);
     EXPECT_EQ(fields[chunk / 3], QStringLiteral("新"));
     EXPECT_EQ(fields.last(), "next");
 
-    bytes = QByteArray(chunk - 1, ',') + "\r\nlast\r\n";
-    fields = fieldsOf(bytes);
+    fields = Reading(QByteArray(chunk - 1, ',') + "\r\nlast\r\n").fields();
     ASSERT_EQ(fields.size(), chunk + 1);
     EXPECT_EQ(fields[chunk - 1], "");
     EXPECT_EQ(fields.last(), "last");
@@ -105,64 +95,50 @@ TEST(ClassicTextReader, FieldsAndLineEndsSplitAcrossReadChunks)
 
 TEST(ClassicTextReader, OverlongFieldsAreCutAndCountedAsDamage)
 {
-    QByteArray data = QByteArray(5 * 1024 * 1024, 'x') + "\r\nshort\r\n";
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    ClassicTextReader reader(buffer);
-    QString field;
-    ASSERT_TRUE(reader.readText(field));
-    EXPECT_EQ(field.size(), ClassicTextReader::kMaxFieldLength);
-    ASSERT_TRUE(reader.readText(field));
-    EXPECT_EQ(field, "short");
-    EXPECT_EQ(reader.damagedFields(), 1);
+    Reading reading(QByteArray(5 * 1024 * 1024, 'x') + "\r\nshort\r\n");
+    const QStringList fields = reading.fields();
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[0].size(), ClassicTextReader::kMaxFieldLength);
+    EXPECT_EQ(fields[1], "short");
+    EXPECT_EQ(reading.reader.damagedFields(), 1);
 }
 
 TEST(ClassicTextReader, IntegersReadClassicallyAndDamageKeepsThePreviousValue)
 {
-    const std::pair<QByteArray, qint16> good[] = {
-        {" 1 \r\n", 1},
-        {"-1 \r\n", -1},
-        {" 32767 ", 32767},
-        {"-32768 ", -32768},
-        {" 7,8", 7},
-        // Blanks inside are ignored, reading stops at the first character that cannot
-        // continue a number, halves round to even, and a blank field is zero.
-        {"1 2", 12},
-        {"6abc", 6},
-        {"2.5", 2},
-        {"3.5", 4},
-        {"   \r\n", 0}};
-    for (const auto& [bytes, value] : good) {
-        const IntegerRead read = integerOf(bytes);
-        EXPECT_TRUE(read.read);
-        EXPECT_EQ(read.value, value) << bytes.constData();
-        EXPECT_EQ(read.damaged, 0) << bytes.constData();
+    // Blanks inside are ignored, reading stops at the first character that cannot continue a
+    // number, halves round to even and a blank field is zero. Damage keeps the 77 held before.
+    const struct {
+        QByteArray bytes;
+        qint16 value;
+        int damaged;
+    } rows[] = {{" 1 \r\n", 1, 0},      {"-1 \r\n", -1, 0},   {" 32767 ", 32767, 0},
+                {"-32768 ", -32768, 0}, {" 7,8", 7, 0},       {"1 2", 12, 0},
+                {"6abc", 6, 0},         {"2.5", 2, 0},        {"3.5", 4, 0},
+                {"   \r\n", 0, 0},      {"abc\r\n", 77, 1},   {"99999\r\n", 77, 1},
+                {"-\r\n", 77, 1},       {"1e400\r\n", 77, 1}, {"\"x\"\r\n", 77, 1}};
+    for (const auto& row : rows) {
+        Reading reading(row.bytes);
+        qint16 value = 77;
+        EXPECT_TRUE(reading.reader.readInteger(value)) << row.bytes.constData();
+        EXPECT_EQ(value, row.value) << row.bytes.constData();
+        EXPECT_EQ(reading.reader.damagedFields(), row.damaged) << row.bytes.constData();
     }
-    for (const QByteArray& damaged : {QByteArray("abc"), QByteArray("99999"), QByteArray("-"),
-                                      QByteArray("1e400"), QByteArray("\"x\"")}) {
-        const IntegerRead read = integerOf(damaged + "\r\n", 77);
-        EXPECT_TRUE(read.read) << damaged.constData();
-        EXPECT_EQ(read.value, 77) << damaged.constData();
-        EXPECT_EQ(read.damaged, 1) << damaged.constData();
-    }
-    const IntegerRead atEnd = integerOf("", 5);
-    EXPECT_FALSE(atEnd.read);
-    EXPECT_EQ(atEnd.value, 5);
+    Reading atEnd("");
+    qint16 value = 5;
+    EXPECT_FALSE(atEnd.reader.readInteger(value));
+    EXPECT_EQ(value, 5);
 }
 
 TEST(ClassicTextWriter, WritesIntegersAndTextsAsTheClassicPrintStatement)
 {
     ClassicTextWriter writer;
-    writer.writeInteger(1);
-    writer.writeInteger(0);
-    writer.writeInteger(-1);
-    writer.writeInteger(10000);
-    writer.writeText(u"LD");
-    writer.writeText(u"");
-    writer.writeText(QStringLiteral("新工程"));
+    for (const int value : {1, 0, -1, 10000})
+        writer.writeInteger(value);
+    for (const QString& text : {QString("LD"), QString(), QStringLiteral("新工程")})
+        writer.writeText(text);
     EXPECT_EQ(writer.lineCount(), 7);
-    EXPECT_EQ(writer.encoded(), QByteArray(" 1 \r\n 0 \r\n-1 \r\n 10000 \r\nLD\r\n\r\n") +
-                                    QByteArray("\xd0\xc2\xb9\xa4\xb3\xcc\r\n"));
+    EXPECT_EQ(writer.encoded(),
+              QByteArray(" 1 \r\n 0 \r\n-1 \r\n 10000 \r\nLD\r\n\r\n\xd0\xc2\xb9\xa4\xb3\xcc\r\n"));
 }
 
 TEST(ClassicTextWriter, TextsThatWouldMisreadAreQuotedAndReadBackAsOneField)
@@ -172,14 +148,9 @@ TEST(ClassicTextWriter, TextsThatWouldMisreadAreQuotedAndReadBackAsOneField)
     ClassicTextWriter writer;
     for (const QString& text : texts)
         writer.writeText(text);
-    const QByteArray bytes = writer.encoded();
-    EXPECT_TRUE(bytes.startsWith("\"a,b\"\r\n\" lead\"\r\n"));
-    const QStringList back = fieldsOf(bytes);
-    ASSERT_EQ(back.size(), texts.size());
-    EXPECT_EQ(back.mid(0, 3), texts.mid(0, 3));
+    EXPECT_TRUE(writer.encoded().startsWith("\"a,b\"\r\n\" lead\"\r\n"));
     // A double quote cannot be carried inside a quoted field: it comes back as an apostrophe.
-    EXPECT_EQ(back[3], "'q");
-    EXPECT_EQ(back[4], "x,'y'");
-    EXPECT_EQ(back[5], "line  break");
-    EXPECT_EQ(back.mid(6), texts.mid(6));
+    EXPECT_EQ(Reading(writer.encoded()).fields(),
+              QStringList(
+                  {"a,b", " lead", "\tTab", "'q", "x,'y'", "line  break", "end blank ", "plain"}));
 }

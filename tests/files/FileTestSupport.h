@@ -3,16 +3,12 @@
 #include "core/LadderGrid.h"
 #include "core/ProgramStore.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QList>
-#include <QString>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <ostream>
 #include <random>
 #include <stdexcept>
-
-#include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os)
 {
@@ -39,14 +35,7 @@ namespace ladrix::testing {
 
 inline QByteArray gbk(const QString& text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QStringEncoder("GBK").encode(text);
 }
 
 inline QByteArray readBytes(const QString& path)
@@ -55,25 +44,7 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A temporary folder for the files of one test.
-class TempFolder {
-public:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString folder() const { return m_dir.path(); }
-    // Writes `bytes` to the file `name` and returns its path.
-    QString write(const QString& name, const QByteArray& bytes) const
-    {
-        const QString file = path(name);
-        if (!writeBytes(file, bytes))
-            throw std::runtime_error("cannot write test file");
-        return file;
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// The lines of a CR LF file; fails the caller's expectations when a bare LF or CR appears.
+// The lines of a CR LF file; a line that lacks its CR is marked so that comparisons fail.
 inline QList<QByteArray> crlfLines(const QByteArray& bytes)
 {
     QList<QByteArray> lines = bytes.split('\n');
@@ -88,6 +59,38 @@ inline QList<QByteArray> crlfLines(const QByteArray& bytes)
     return lines;
 }
 
+// A temporary folder for the files of one test.
+class TempFolder {
+public:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString folder() const { return m_dir.path(); }
+    // Writes `bytes` to the file `name` and returns its path.
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write test file");
+        return file.fileName();
+    }
+    QList<QByteArray> lines(const QString& name) const { return crlfLines(readBytes(path(name))); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The first `count` steps as "mnemonic,operand,comment" texts.
+inline QStringList stepsOf(const ProgramStore& store, int count)
+{
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << store.step(i).ins + ',' + store.step(i).data + ',' + store.step(i).rem;
+    return texts;
+}
+
+// The element and edge codes the views know.
+inline const QList<qint16> kElementCodes = {0, 1, 2, 3, 4, 5, 8};
+inline const QList<qint16> kEdgeCodes = {0, 6, 7};
+
 // Texts the files carry exactly: no comma, no line break, no leading blank or double quote.
 class RandomProgram {
 public:
@@ -97,9 +100,8 @@ public:
     {
         static const QStringList pieces = {"LD",   "OUT",    "X0",  "Y30",  "T050", "K",    "100",
                                            "定时", "新工程", "M 7", "12.3", "END",  "a\"b", "ü"};
-        const int count = pick(0, 3);
         QString result;
-        for (int i = 0; i < count; ++i)
+        for (int count = pick(0, 3); count > 0; --count)
             result += pieces[pick(0, int(pieces.size()) - 1)];
         return result;
     }
@@ -114,18 +116,12 @@ public:
 
     void fill(LadderGrid& grid)
     {
-        static const qint16 elements[] = {0, 1, 2, 3, 4, 5, 8};
-        static const qint16 edges[] = {0, 6, 7};
-        for (int i = 0; i <= LadderGrid::kLastIndex; ++i) {
-            Cell& cell = grid.cell(i);
-            cell.type = elements[pick(0, 6)];
-            cell.left = edges[pick(0, 2)];
-            cell.right = edges[pick(0, 2)];
-            cell.dev = text();
-            cell.data = text();
-        }
+        for (int i = 0; i <= LadderGrid::kLastIndex; ++i)
+            grid.cell(i) =
+                Cell{code(kElementCodes), code(kEdgeCodes), code(kEdgeCodes), text(), text()};
     }
 
+    qint16 code(const QList<qint16>& codes) { return codes[pick(0, int(codes.size()) - 1)]; }
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
 
 private:

@@ -24,7 +24,7 @@ TEST_F(InstructionListFileTest, HoldsTwoThousandPairsAndNothingElse)
     m_store.step(2) = Step{"K", "100", ""};
     m_store.step(2000) = Step{"NOP", "", ""};
     ASSERT_TRUE(saveInstructionList(m_files.path("p.ins"), m_store));
-    const QList<QByteArray> lines = crlfLines(readBytes(m_files.path("p.ins")));
+    const QList<QByteArray> lines = m_files.lines("p.ins");
     ASSERT_EQ(lines.size(), 4000);
     EXPECT_EQ(lines.mid(0, 7), QList<QByteArray>({"LD", "X0", "OUT", "T50", "K", "100", ""}));
     EXPECT_EQ(lines.count(QByteArray()), 4000 - 6);
@@ -63,40 +63,34 @@ TEST_F(InstructionListFileTest, ReadsTextsAsTheyStandWithoutCaseChange)
     const FileStatus status =
         openInstructionList(m_files.write("l.ins", "ld\r\nx0\r\n  out \r\ny30\r\n"), m_store);
     EXPECT_TRUE(status.truncated);
-    EXPECT_EQ(m_store.step(0), (Step{"ld", "x0", ""}));
-    EXPECT_EQ(m_store.step(1), (Step{"out ", "y30", ""}));
-    EXPECT_EQ(m_store.step(2), (Step{"OLD", "M100", ""}));
+    EXPECT_EQ(stepsOf(m_store, 3), QStringList({"ld,x0,", "out ,y30,", "OLD,M100,"}));
 }
 
 TEST_F(InstructionListFileTest, BlockFileHoldsTheMarkedStepsAndInsertsBack)
 {
     for (int i = 0; i < 20; ++i)
         m_store.step(i) = Step{"LD", "X" + QString::number(i), ""};
-    m_store.blockStart = 10;
-    m_store.blockEnd = 12;
-    ASSERT_TRUE(saveBlock(m_files.path("b.ins"), m_store));
-    EXPECT_EQ(crlfLines(readBytes(m_files.path("b.ins"))),
-              QList<QByteArray>({"LD", "X10", "LD", "X11", "LD", "X12"}));
+    // Without a head the block runs from step 0; a tail before the head gives an empty file.
+    const struct {
+        int start, end;
+        QList<QByteArray> lines;
+    } rows[] = {
+        {10, 12, {"LD", "X10", "LD", "X11", "LD", "X12"}}, {-1, 0, {"LD", "X0"}}, {5, 2, {}}};
+    for (const auto& row : rows) {
+        m_store.blockStart = row.start;
+        m_store.blockEnd = row.end;
+        const QString name = QString("b%1.ins").arg(row.start);
+        ASSERT_TRUE(saveBlock(m_files.path(name), m_store));
+        EXPECT_TRUE(QFileInfo::exists(m_files.path(name)));
+        EXPECT_EQ(m_files.lines(name), row.lines) << row.start;
+    }
 
     QList<StepPair> pairs;
-    ASSERT_TRUE(readStepPairs(m_files.path("b.ins"), pairs));
-    ASSERT_EQ(pairs.size(), 3);
+    ASSERT_TRUE(readStepPairs(m_files.path("b10.ins"), pairs));
     m_store.curStep = 3;
     insertSteps(m_store, pairs);
-    EXPECT_EQ(m_store.step(3).data, "X10");
-    EXPECT_EQ(m_store.step(5).data, "X12");
-    EXPECT_EQ(m_store.step(6).data, "X3");
-
-    // Without a head the block runs from step 0; a tail before the head gives an empty file.
-    m_store.blockStart = -1;
-    m_store.blockEnd = 0;
-    ASSERT_TRUE(saveBlock(m_files.path("front.ins"), m_store));
-    EXPECT_EQ(crlfLines(readBytes(m_files.path("front.ins"))), QList<QByteArray>({"LD", "X0"}));
-    m_store.blockStart = 5;
-    m_store.blockEnd = 2;
-    ASSERT_TRUE(saveBlock(m_files.path("none.ins"), m_store));
-    EXPECT_TRUE(QFileInfo::exists(m_files.path("none.ins")));
-    EXPECT_TRUE(readBytes(m_files.path("none.ins")).isEmpty());
+    EXPECT_EQ(stepsOf(m_store, 7), QStringList({"LD,X0,", "LD,X1,", "LD,X2,", "LD,X10,", "LD,X11,",
+                                                "LD,X12,", "LD,X3,"}));
 }
 
 TEST_F(InstructionListFileTest, InsertReadingKeepsAtMost2001PairsAndAHalfPair)
@@ -120,7 +114,7 @@ TEST(LadderFile, EmptyLadderIsFiftyThousandLinesOfZerosAndBlanks)
 {
     TempFolder files;
     ASSERT_TRUE(saveLadder(files.path("e.lad"), LadderGrid()));
-    const QList<QByteArray> lines = crlfLines(readBytes(files.path("e.lad")));
+    const QList<QByteArray> lines = files.lines("e.lad");
     ASSERT_EQ(lines.size(), 50005);
     for (int i = 0; i < lines.size(); ++i)
         ASSERT_EQ(lines[i], i % 5 < 3 ? QByteArray(" 0 ") : QByteArray()) << "line " << i;

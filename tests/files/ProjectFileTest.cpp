@@ -31,7 +31,7 @@ TEST_F(ProjectFileTest, LayoutIsNameModelStepsAndCellsLineByLine)
     m_grid.cell(10000) = Cell{kCoil, kPlainEdge, kPlainEdge, "T50", "100"};
     ASSERT_TRUE(saveProject(m_files.path("p.lrp"), m_store, m_grid));
 
-    const QList<QByteArray> lines = crlfLines(readBytes(m_files.path("p.lrp")));
+    const QList<QByteArray> lines = m_files.lines("p.lrp");
     ASSERT_EQ(lines.size(), 54007);
     EXPECT_EQ(lines[0].toHex(), "d0c2b9a4b3cc"); // 新工程 in code page 936
     EXPECT_EQ(lines.mid(1, 4), QList<QByteArray>({" 1 ", "LD", "X0", ""}));
@@ -42,25 +42,35 @@ TEST_F(ProjectFileTest, LayoutIsNameModelStepsAndCellsLineByLine)
 
 TEST_F(ProjectFileTest, NameAndPathComeFromTheFileNotFromLineOne)
 {
-    // A backslash is part of a file name here, but still separates the base name.
-    const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("test run.lrp"), QStringLiteral("testrun")},
-        {QStringLiteral("D:\\plc\\test run.LRP"), QStringLiteral("testrun")},
-        {QStringLiteral("新 工程.lrp"), QStringLiteral("新工程")}};
-    for (const auto& [name, projectName] : cases) {
-        const QString file = m_files.path(name);
-        m_store.projectName = QStringLiteral("旧");
+    // A backslash is part of a file name here, but still separates the base name. A stored name
+    // with a comma is quoted, so the model and the steps after it stay aligned.
+    const QString old = QStringLiteral("旧");
+    const struct {
+        QString file, projectName, stored;
+        QByteArray lineOne;
+    } rows[] = {{"test run.lrp", "testrun", old, gbk(old)},
+                {"D:\\plc\\test run.LRP", "testrun", old, gbk(old)},
+                {QStringLiteral("新 工程.lrp"), QStringLiteral("新工程"), old, gbk(old)},
+                {"x.lrp", "x", "a,b", "\"a,b\""}};
+    m_store.plcType = 1;
+    m_store.step(0) = Step{"LD", "X0", ""};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        const QString file = m_files.path(row.file);
+        m_store.projectName = row.stored;
         ASSERT_TRUE(saveProject(file, m_store, m_grid));
-        EXPECT_EQ(m_store.projectName, projectName);
+        EXPECT_EQ(m_store.projectName, row.projectName);
         EXPECT_EQ(m_store.projectFile, file);
-        EXPECT_EQ(crlfLines(readBytes(file)).first(), gbk(QStringLiteral("旧")));
+        EXPECT_EQ(crlfLines(readBytes(file)).first(), row.lineOne);
 
         ProgramStore other;
         QString stored;
         ASSERT_TRUE(openProject(file, other, m_grid, stored));
-        EXPECT_EQ(stored, QStringLiteral("旧"));
-        EXPECT_EQ(other.projectName, projectName);
+        EXPECT_EQ(stored, row.stored);
+        EXPECT_EQ(other.projectName, row.projectName);
         EXPECT_EQ(other.projectFile, file);
+        EXPECT_EQ(other.plcType, 1);
+        EXPECT_EQ(other.step(0), (Step{"LD", "X0", ""}));
     }
 }
 
@@ -125,8 +135,7 @@ TEST_F(ProjectFileTest, ShortFileAppliesWhatWasReadAndReportsTruncation)
     EXPECT_TRUE(status.truncated);
     EXPECT_EQ(status.number, 62);
     EXPECT_EQ(m_store.plcType, 1);
-    EXPECT_EQ(m_store.step(0), (Step{"LD", "X0", ""}));
-    EXPECT_EQ(m_store.step(1), (Step{"OUT", "Y30", ""}));
+    EXPECT_EQ(stepsOf(m_store, 2), QStringList({"LD,X0,", "OUT,Y30,"}));
     EXPECT_EQ(m_grid.cell(0).type, kLine);
     EXPECT_EQ(m_store.projectName, "short");
 }
@@ -136,7 +145,7 @@ TEST_F(ProjectFileTest, DamagedNumbersAndUnknownCodesKeepPreviousValues)
     m_grid.cell(0) = Cell{kContact, kPlainEdge, kPlainEdge, "X0", ""};
     m_grid.cell(1) = Cell{kCoil, kPlainEdge, kPlainEdge, "Y30", ""};
     ASSERT_TRUE(saveProject(m_files.path("d.lrp"), m_store, m_grid));
-    QList<QByteArray> lines = crlfLines(readBytes(m_files.path("d.lrp")));
+    QList<QByteArray> lines = m_files.lines("d.lrp");
     lines[1] = " 5 ";     // no such model
     lines[4002] = "abc";  // cell 0 type: no number
     lines[4008] = " 9 ";  // cell 1 left edge: no such code
@@ -156,21 +165,6 @@ TEST_F(ProjectFileTest, DamagedNumbersAndUnknownCodesKeepPreviousValues)
     EXPECT_EQ(loaded.cell(0), (Cell{kLine, kPlainEdge, kPlainEdge, "X0", ""}));
     EXPECT_EQ(loaded.cell(1), (Cell{kCoil, kNoEdge, kPlainEdge, "Y30", ""}));
     EXPECT_EQ(loaded.cell(2).type, kEmpty);
-}
-
-TEST_F(ProjectFileTest, NameWithCommaIsQuotedSoTheRestStaysAligned)
-{
-    m_store.projectName = "a,b";
-    m_store.plcType = 1;
-    m_store.step(0) = Step{"LD", "X0", ""};
-    ASSERT_TRUE(saveProject(m_files.path("x.lrp"), m_store, m_grid));
-    EXPECT_EQ(crlfLines(readBytes(m_files.path("x.lrp"))).first(), "\"a,b\"");
-    ProgramStore back;
-    QString stored;
-    ASSERT_TRUE(openProject(m_files.path("x.lrp"), back, m_grid, stored));
-    EXPECT_EQ(stored, "a,b");
-    EXPECT_EQ(back.plcType, 1);
-    EXPECT_EQ(back.step(0), (Step{"LD", "X0", ""}));
 }
 
 TEST_F(ProjectFileTest, SaveIntoAMissingOrImpossibleFolderFails)

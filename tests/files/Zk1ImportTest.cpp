@@ -13,10 +13,7 @@ protected:
     // The pairs, followed by NOP steps up to the 1000 a ZK1 file holds.
     QString write(const QString& name, const QByteArray& pairs, int pairCount)
     {
-        QByteArray bytes = pairs;
-        for (int i = pairCount; i < 1000; ++i)
-            bytes += "NOP\r\n\r\n";
-        return m_files.write(name, bytes);
+        return m_files.write(name, pairs + QByteArray("NOP\r\n\r\n").repeated(1000 - pairCount));
     }
 
     TempFolder m_files;
@@ -27,26 +24,19 @@ protected:
 
 TEST_F(Zk1ImportTest, PutsTheDeviceLettersBack)
 {
-    const QString file = write("a.zk1", "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n", 4);
-    const FileStatus status = importZk1(file, m_store);
-    ASSERT_TRUE(status);
-    EXPECT_FALSE(status.truncated);
-    EXPECT_EQ(m_store.step(0), (Step{"LD", "X400", ""}));
-    EXPECT_EQ(m_store.step(1), (Step{"OUT", "T050", ""}));
-    EXPECT_EQ(m_store.step(2), (Step{"K", "100", ""}));
-    EXPECT_EQ(m_store.step(3), (Step{"END", "", ""}));
-    EXPECT_EQ(m_store.step(999), (Step{"NOP", "", ""}));
-}
-
-TEST_F(Zk1ImportTest, CommaSeparatedPairsLowerCaseAndOddOperands)
-{
-    const QString file = write("b.zk1", "ld,27\r\nand, 28\r\nout,x5\r\nor b,999\r\nend,0\r\n", 5);
-    ASSERT_TRUE(importZk1(file, m_store));
-    EXPECT_EQ(m_store.step(0), (Step{"LD", "X27", ""}));
-    EXPECT_EQ(m_store.step(1), (Step{"AND", "28", ""}));
-    EXPECT_EQ(m_store.step(2), (Step{"OUT", "X5", ""}));
-    EXPECT_EQ(m_store.step(3), (Step{"OR B", "999", ""}));
-    EXPECT_EQ(m_store.step(4), (Step{"END", "", ""}));
+    const std::pair<QByteArray, QStringList> rows[] = {
+        {"LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n",
+         {"LD,X400,", "OUT,T050,", "K,100,", "END,,"}},
+        // Comma separated pairs, lower case and odd operands.
+        {"ld,27\r\nand, 28\r\nout,x5\r\nor b,999\r\nend,0\r\n",
+         {"LD,X27,", "AND,28,", "OUT,X5,", "OR B,999,", "END,,"}}};
+    for (const auto& [pairs, steps] : rows) {
+        const FileStatus status = importZk1(write("a.zk1", pairs, int(steps.size())), m_store);
+        ASSERT_TRUE(status);
+        EXPECT_FALSE(status.truncated);
+        EXPECT_EQ(stepsOf(m_store, int(steps.size())), steps);
+        EXPECT_EQ(m_store.step(999), (Step{"NOP", "", ""}));
+    }
 }
 
 TEST_F(Zk1ImportTest, ClearsEveryStepAndSetsOnlyTheName)
@@ -73,9 +63,7 @@ TEST_F(Zk1ImportTest, ShortFileLeavesTheRestEmptyAndAMissingOneChangesNothing)
     EXPECT_TRUE(status);
     EXPECT_TRUE(status.truncated);
     EXPECT_EQ(status.number, 62);
-    EXPECT_EQ(m_store.step(0), (Step{"LD", "X400", ""}));
-    EXPECT_EQ(m_store.step(1), (Step{"OUT", "", ""}));
-    EXPECT_TRUE(m_store.step(5).isEmpty());
+    EXPECT_EQ(stepsOf(m_store, 6), QStringList({"LD,X400,", "OUT,,", ",,", ",,", ",,", ",,"}));
 
     m_store.step(5) = Step{"LD", "X0", "c"};
     EXPECT_EQ(importZk1(m_files.path("none.zk1"), m_store).number, 53);
