@@ -5,27 +5,6 @@
 
 using namespace ladrix;
 
-namespace {
-
-// Commits a typed line into a fresh step and returns it, failing on a refusal.
-Step stored(const QString& line)
-{
-    Step s;
-    const auto error = commitLine(line, s);
-    EXPECT_FALSE(error) << line.toStdString() << ": " << (error ? error->text.toStdString() : "");
-    return s;
-}
-
-QString refusal(const QString& line)
-{
-    Step s{"NOP", "", "kept"};
-    const auto error = commitLine(line, s);
-    EXPECT_EQ(s, (Step{"NOP", "", "kept"})) << "a refused line keeps the old step";
-    return error ? error->text : QString();
-}
-
-} // namespace
-
 TEST(SplitLine, CutsMnemonicOperandsAndComment)
 {
     QString line = "  LD   X000 , ,Y1 'Start Motor";
@@ -60,84 +39,76 @@ TEST(SplitLine, RefusesMoreThan256Operands)
 
 TEST(CheckIns, GivesTheMessagesOfTheInstructionSet)
 {
-    QString ins = "mov";
-    EXPECT_EQ(checkIns(ins, "d700"), "错误的指令MOV");
-    ins = "ld";
-    EXPECT_EQ(checkIns(ins, ""), "");
-    ins = "ld";
-    EXPECT_EQ(checkIns(ins, "x28"), "无效的器件号x28");
-    ins = "ld";
-    EXPECT_EQ(checkIns(ins, "x18"), "无效的器件号x18");
-    ins = "out";
-    EXPECT_EQ(checkIns(ins, "x30"), "无效的器件号x30");
-    ins = "ld";
-    EXPECT_EQ(checkIns(ins, "d700"), "指令LD不支持D");
-    ins = "out";
-    EXPECT_EQ(checkIns(ins, "x0"), "指令OUT不支持X");
-    ins = "out";
-    EXPECT_EQ(checkIns(ins, "y30"), "");
-    ins = "ld";
-    EXPECT_EQ(checkIns(ins, "q10"), "无效的器件号q10");
-    ins = "anb";
-    EXPECT_EQ(checkIns(ins, "d700"), "") << "ANB takes any device";
-}
-
-TEST(CheckIns, OverflowIsARuntimeError)
-{
+    const struct {
+        QString ins, data, message;
+    } rows[]{
+        {"mov", "d700", "错误的指令MOV"},  {"ld", "", ""},
+        {"ld", "x28", "无效的器件号x28"},  {"ld", "x18", "无效的器件号x18"},
+        {"out", "x30", "无效的器件号x30"}, {"ld", "d700", "指令LD不支持D"},
+        {"out", "x0", "指令OUT不支持X"},   {"out", "y30", ""},
+        {"ld", "q10", "无效的器件号q10"},  {"anb", "d700", ""}, // ANB takes any device
+    };
+    for (auto row : rows)
+        EXPECT_EQ(checkIns(row.ins, row.data), row.message)
+            << row.ins.toStdString() << ' ' << row.data.toStdString();
     QString ins = "ld";
-    EXPECT_THROW(checkIns(ins, "x99999"), RuntimeError);
+    EXPECT_THROW(checkIns(ins, "x99999"), RuntimeError) << "overflow";
 }
 
 TEST(CommitLine, StoresAcceptedLinesInUpperCase)
 {
-    EXPECT_EQ(stored("ld x0"), (Step{"LD", "X0", ""}));
-    EXPECT_EQ(stored("LD   X000 ,  "), (Step{"LD", "X000", ""}));
-    EXPECT_EQ(stored("out t50,k10"), (Step{"OUT", "T50", ""}));
-    EXPECT_EQ(stored("ld x0 'start motor"), (Step{"LD", "X0", "start motor"}));
-    EXPECT_EQ(stored("anb"), (Step{"ANB", "", ""}));
-    EXPECT_EQ(stored("ld"), (Step{"LD", "", ""}));
-    EXPECT_EQ(stored("k 12.3"), (Step{"K", "12.3", ""}));
-    EXPECT_EQ(stored("k abc"), (Step{"K", "ABC", ""}));
-    EXPECT_EQ(stored("ld x 0"), (Step{"LD", "X 0", ""})) << "blanks inside an operand stay";
+    const struct {
+        Step before;
+        QString line;
+        Step after;
+    } rows[]{
+        {{}, "ld x0", {"LD", "X0", ""}},
+        {{}, "LD   X000 ,  ", {"LD", "X000", ""}},
+        {{}, "out t50,k10", {"OUT", "T50", ""}},
+        {{}, "ld x0 'start motor", {"LD", "X0", "start motor"}},
+        {{}, "anb", {"ANB", "", ""}},
+        {{}, "ld", {"LD", "", ""}},
+        {{}, "k 12.3", {"K", "12.3", ""}},
+        {{}, "k abc", {"K", "ABC", ""}},
+        {{}, "ld x 0", {"LD", "X 0", ""}}, // blanks inside an operand stay
+        {{}, "'just a note", {"", "", "just a note"}},
+        {{}, "  ' ", {"", "", ""}},
+        {{"LD", "X0", "note"}, "   ", {"", "", "note"}},  // a blank row keeps the comment
+        {{"LD", "X0", "old"}, "ld x1", {"LD", "X1", ""}}, // no apostrophe: comment cleared
+    };
+    for (const auto& row : rows) {
+        Step s = row.before;
+        const auto error = commitLine(row.line, s);
+        EXPECT_FALSE(error) << row.line.toStdString() << ": "
+                            << (error ? error->text.toStdString() : "");
+        EXPECT_EQ(s, row.after) << row.line.toStdString();
+    }
 }
 
-TEST(CommitLine, RefusesWithTheCheckersMessage)
+TEST(CommitLine, RefusedLineKeepsTheOldStepAndSaysWhy)
 {
-    EXPECT_EQ(refusal("mov d700"), "错误的指令MOV");
-    EXPECT_EQ(refusal("ld x28"), "无效的器件号x28");
-    EXPECT_EQ(refusal("out x0"), "指令OUT不支持X");
-}
-
-TEST(CommitLine, ReportsRuntimeFaultsWithTheirNumber)
-{
-    Step s{"LD", "X0", ""};
-    auto error = commitLine("ld x70000", s);
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->runtime);
-    EXPECT_EQ(error->number, RuntimeError::Overflow);
-    EXPECT_EQ(s, (Step{"LD", "X0", ""}));
-
-    error = commitLine("ld " + QStringList(300, "x0").join(','), s);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->number, RuntimeError::SubscriptOutOfRange);
-}
-
-TEST(CommitLine, BlankRowEmptiesTheStepButKeepsItsComment)
-{
-    Step s{"LD", "X0", "note"};
-    EXPECT_FALSE(commitLine("   ", s));
-    EXPECT_EQ(s, (Step{"", "", "note"}));
-}
-
-TEST(CommitLine, CommentOnlyLineStoresAnEmptyStepWithComment)
-{
-    EXPECT_EQ(stored("'just a note"), (Step{"", "", "just a note"}));
-    EXPECT_EQ(stored("  ' "), (Step{"", "", ""}));
-}
-
-TEST(CommitLine, LineWithoutApostropheClearsAnEarlierComment)
-{
-    Step s{"LD", "X0", "old"};
-    EXPECT_FALSE(commitLine("ld x1", s));
-    EXPECT_EQ(s, (Step{"LD", "X1", ""}));
+    const struct {
+        QString line;
+        bool runtime;
+        int number;
+        QString text; // the check message; run-time faults are told by their number
+    } rows[]{
+        {"mov d700", false, 0, "错误的指令MOV"},
+        {"ld x28", false, 0, "无效的器件号x28"},
+        {"out x0", false, 0, "指令OUT不支持X"},
+        {"ld x70000", true, RuntimeError::Overflow, {}},
+        {"ld " + QStringList(300, "x0").join(','), true, RuntimeError::SubscriptOutOfRange, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line.left(20).toStdString());
+        Step s{"NOP", "", "kept"};
+        const auto error = commitLine(row.line, s);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->runtime, row.runtime);
+        EXPECT_EQ(error->number, row.number);
+        if (!row.runtime) {
+            EXPECT_EQ(error->text, row.text);
+        }
+        EXPECT_EQ(s, (Step{"NOP", "", "kept"}));
+    }
 }

@@ -10,10 +10,8 @@ namespace {
 std::vector<Step> stepsOf(const QStringList& lines)
 {
     std::vector<Step> steps;
-    for (const QString& line : lines) {
-        const QStringList parts = line.split(' ');
-        steps.push_back(Step{parts.value(0), parts.value(1), {}});
-    }
+    for (const QString& line : lines)
+        steps.push_back(Step{line.section(' ', 0, 0), line.section(' ', 1), {}});
     return steps;
 }
 
@@ -69,18 +67,16 @@ TEST(ProgramEvaluator, OutputsRecordInstructionConstantAndPowerInOrder)
     const EvaluationResult r =
         runWith({"LD X0", "OUT T50", "K 100", "S M100", "LDI X0", "RST C60", "END"}, {"X0"});
     ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.actions.size(), 4U);
-    EXPECT_EQ(r.actions[0].ins, "OUT");
-    EXPECT_EQ(r.actions[0].dev, "T50");
-    EXPECT_EQ(r.actions[0].constant, "100");
-    EXPECT_TRUE(r.actions[0].power);
-    EXPECT_EQ(r.actions[1].ins, "S");
-    EXPECT_TRUE(r.actions[1].power);
-    EXPECT_EQ(r.actions[2].ins, "RST");
-    EXPECT_FALSE(r.actions[2].power) << "LDI after an output starts a new rung";
-    EXPECT_EQ(r.actions[2].step, 5);
-    EXPECT_EQ(r.actions[3].ins, "END");
-    EXPECT_FALSE(r.actions[3].power) << "an output after outputs keeps the rung's value";
+    QStringList actions; // step, mnemonic, operand, constant, power
+    for (const OutputAction& a : r.actions) {
+        QStringList parts{QString::number(a.step), a.ins, a.dev, a.constant,
+                          a.power ? "on" : "off"};
+        parts.removeAll("");
+        actions << parts.join(' ');
+    }
+    // LDI after an output starts a new rung; an output after outputs keeps the rung's value.
+    EXPECT_EQ(actions,
+              (QStringList{"1 OUT T50 100 on", "3 S M100 on", "5 RST C60 off", "6 END off"}));
 }
 
 TEST(ProgramEvaluator, OutputWithoutConditionIsDrivenByThePowerRail)

@@ -27,35 +27,23 @@ TEST(PadSpace, FillsOnTheRightOrCuts)
     EXPECT_EQ(padSpace(empty, 5), "");
 }
 
-TEST(SplitPath, SplitsWindowsPaths)
+TEST(SplitPath, GivesFolderNameWithoutBlanksAndExtension)
 {
-    QString name, ext;
-    EXPECT_EQ(splitPath(R"(D:\plc\test run.lrp)", name, ext), R"(D:\plc\)");
-    EXPECT_EQ(name, "testrun");
-    EXPECT_EQ(ext, ".lrp");
-}
-
-TEST(SplitPath, GivesSoundResultsForUnusualPaths)
-{
-    QString name, ext;
-    EXPECT_EQ(splitPath("/home/u/my prog.LRP", name, ext), "/home/u/");
-    EXPECT_EQ(name, "myprog");
-    EXPECT_EQ(ext, ".LRP");
-
-    EXPECT_EQ(splitPath("noext", name, ext), "");
-    EXPECT_EQ(name, "noext");
-    EXPECT_EQ(ext, "");
-
-    EXPECT_EQ(splitPath(R"(C:\dir.v2\file)", name, ext), R"(C:\dir.v2\)");
-    EXPECT_EQ(name, "file") << "a dot in a folder name is no extension";
-    EXPECT_EQ(ext, "");
-
-    EXPECT_EQ(splitPath("a.b.zk1", name, ext), "");
-    EXPECT_EQ(name, "a.b");
-    EXPECT_EQ(ext, ".zk1");
-
-    name = "stale";
-    EXPECT_EQ(splitPath("", name, ext), "");
-    EXPECT_EQ(name, "");
+    const struct {
+        QString path, folder, name, ext;
+    } rows[]{
+        {R"(D:\plc\test run.lrp)", R"(D:\plc\)", "testrun", ".lrp"},
+        {"/home/u/my prog.LRP", "/home/u/", "myprog", ".LRP"},
+        {"noext", "", "noext", ""},
+        {R"(C:\dir.v2\file)", R"(C:\dir.v2\)", "file", ""}, // a dot in a folder is no extension
+        {"a.b.zk1", "", "a.b", ".zk1"},
+        {"", "", "", ""},
+    };
+    for (const auto& row : rows) {
+        QString name = "stale", ext = "stale";
+        EXPECT_EQ(splitPath(row.path, name, ext), row.folder) << row.path.toStdString();
+        EXPECT_EQ(name, row.name) << row.path.toStdString();
+        EXPECT_EQ(ext, row.ext) << row.path.toStdString();
+    }
     EXPECT_EQ(baseNameOf("项目/工程 一.lrp"), "工程一");
 }

@@ -36,12 +36,9 @@ public:
         for (int i = 0; i < LadderGrid::kSize; ++i) {
             if (pick(100) >= density)
                 continue;
-            Cell& c = g.cell(i);
-            c.type = code({0, 1, 2, 3, 4, 5, 8});
-            c.left = code({0, 6, 7, 7});
-            c.right = code({0, 6, 7, 7});
-            c.dev = text();
-            c.data = text();
+            // Braced initialisers are evaluated left to right: the draws keep their order.
+            g.cell(i) = Cell{code({0, 1, 2, 3, 4, 5, 8}), code({0, 6, 7, 7}), code({0, 6, 7, 7}),
+                             text(), text()};
         }
         return g;
     }
@@ -53,26 +50,14 @@ public:
                                            "MCR", "END", "STL", "RET", "",   " ld", "XYZ"};
         ProgramStore store;
         store.plcType = pick(2);
-        for (int i = 0; i < count && i <= ProgramStore::kLastIndex; ++i) {
-            const int choice = pick(int(mnemonics.size()));
-            store.step(i) = Step{mnemonics[choice], text(), text()};
-        }
+        for (int i = 0; i < count && i <= ProgramStore::kLastIndex; ++i)
+            store.step(i) = Step{mnemonics[pick(int(mnemonics.size()))], text(), text()};
         return store;
     }
 
 private:
     std::mt19937 m_random;
 };
-
-// Cells a drawing must leave alone: every cell that held anything before.
-void expectKept(const LadderGrid& before, const LadderGrid& after)
-{
-    for (int i = 0; i < LadderGrid::kSize; ++i) {
-        if (!(before.cell(i) == Cell{})) {
-            ASSERT_EQ(after.cell(i), before.cell(i)) << "cell " << i;
-        }
-    }
-}
 
 // A compiled list holds only what the walk writes: contact and block steps, OUT with its K,
 // the mnemonic of some function box, or the bare operand of a step contact.
@@ -135,7 +120,11 @@ TEST(LadderRobustness, GarbageStepListsDrawWithoutFaultAndKeepWhatWasThere)
         const LadderGrid before = n % 2 ? garbage.grid(garbage.pick(30)) : LadderGrid{};
         LadderGrid g = before;
         ASSERT_NO_THROW(drawLadder(steps, g)) << n;
-        expectKept(before, g);
+        for (int i = 0; i < LadderGrid::kSize; ++i) {
+            if (!(before.cell(i) == Cell{})) {
+                ASSERT_EQ(g.cell(i), before.cell(i)) << "cell " << i << " was drawn over";
+            }
+        }
         ProgramStore compiled;
         ASSERT_NO_THROW(compileLadder(g, compiled)) << n;
     }

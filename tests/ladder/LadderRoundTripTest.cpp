@@ -80,8 +80,8 @@ TEST(LadderRoundTrip, RandomProgramsDrawAndCompileBackToEquivalentLists)
         const Equivalence e = compareLists(program, trip.compiled, 2000);
         ASSERT_TRUE(e.equal) << e.difference.toStdString() << "\n  "
                              << lines.join(" | ").toStdString() << "\n  "
-                             << listOf(trip.compiled).join(" | ").toStdString()
-                             << gridPicture(trip.grid, 0, 12).toStdString();
+                             << listOf(trip.compiled).join(" | ").toStdString() << "\n"
+                             << pictureOf(trip.grid, 0, 12).toStdString();
         rungs += int(splitRungs(program, 2000).size());
         deepest = std::max(deepest, deepestNesting(lines));
         for (const QString& line : lines)
@@ -100,8 +100,9 @@ TEST(LadderRoundTrip, CompiledListsAreStableUnderAnotherRoundTrip)
         const Trip first = drawAndCompile(programOf(lines));
         const Trip second = drawAndCompile(first.compiled);
         ASSERT_EQ(listOf(second.compiled), listOf(first.compiled))
-            << lines.join(" | ").toStdString() << gridPicture(first.grid, 0, 12).toStdString()
-            << gridPicture(second.grid, 0, 12).toStdString();
+            << lines.join(" | ").toStdString() << "\n"
+            << pictureOf(first.grid, 0, 12).toStdString() << "\n"
+            << pictureOf(second.grid, 0, 12).toStdString();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "LadderTestSupport.h"
 
+#include <QHash>
+
 void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
@@ -19,12 +21,8 @@ ProgramStore programOf(const QStringList& lines, int plcType)
 {
     ProgramStore store;
     store.plcType = plcType;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i];
-        const qsizetype blank = line.indexOf(' ');
-        store.step(i).ins = blank < 0 ? line : line.left(blank);
-        store.step(i).data = blank < 0 ? QString() : line.mid(blank + 1);
-    }
+    for (int i = 0; i < lines.size(); ++i)
+        store.step(i) = Step{lines[i].section(' ', 0, 0), lines[i].section(' ', 1), {}};
     return store;
 }
 
@@ -38,86 +36,66 @@ QStringList listOf(const ProgramStore& store)
     return lines;
 }
 
-static Cell& cellOf(LadderGrid& g, int row, int column)
+LadderGrid gridOf(const QStringList& rows, int firstRow)
 {
-    return g.cell(GridPos::at(row, column).index);
-}
-
-void putContact(LadderGrid& g, int row, int column, const QString& dev, qint16 code)
-{
-    Cell& c = cellOf(g, row, column);
-    c = Cell{code, kPlainEdge, kPlainEdge, dev, {}};
-}
-
-void putLine(LadderGrid& g, int row, int column)
-{
-    cellOf(g, row, column) = Cell{kLine, kPlainEdge, kPlainEdge, {}, {}};
-}
-
-void putLines(LadderGrid& g, int row, int fromColumn, int toColumn)
-{
-    for (int c = fromColumn; c <= toColumn; ++c)
-        putLine(g, row, c);
-}
-
-void putCoil(LadderGrid& g, int row, const QString& dev, const QString& constant)
-{
-    cellOf(g, row, 9) = Cell{kCoil, kPlainEdge, kPlainEdge, dev, constant};
-}
-
-void putBox(LadderGrid& g, int row, const QString& mnemonic, const QString& dev)
-{
-    cellOf(g, row, 9) = Cell{kFunctionBox, kPlainEdge, kPlainEdge, dev, mnemonic};
-}
-
-void linkLeft(LadderGrid& g, int row, int column)
-{
-    cellOf(g, row, column).left = kLinkDown;
-}
-
-void linkRight(LadderGrid& g, int row, int column)
-{
-    cellOf(g, row, column).right = kLinkDown;
-}
-
-QString cellText(const LadderGrid& g, int index)
-{
-    const Cell& c = g.cell(index);
-    return QStringLiteral("%1/%2/%3 %4 %5").arg(c.type).arg(c.left).arg(c.right).arg(c.dev, c.data);
-}
-
-QString gridPicture(const LadderGrid& g, int first, int last)
-{
-    QString text;
-    for (int row = first; row <= last; ++row) {
-        text += QStringLiteral("\n%1 ").arg(row, 3);
-        for (int column = 0; column < LadderGrid::kColumns; ++column) {
-            const Cell& c = g.cell(GridPos::at(row, column).index);
-            QString body;
-            switch (c.type) {
-            case kEmpty:
-                body = "";
-                break;
-            case kLine:
-                body = "----";
-                break;
-            case kClosedContact:
-                body = '/' + c.dev;
-                break;
-            case kCoil:
-                body = '(' + c.dev + (c.data.isEmpty() ? "" : ' ' + c.data) + ')';
-                break;
-            case kFunctionBox:
-                body = '[' + c.data + ' ' + c.dev + ']';
-                break;
-            default:
-                body = c.dev;
-            }
-            text += (c.left == kLinkDown ? '|' : ' ') + body.leftJustified(6) +
-                    (c.right == kLinkDown ? '|' : ' ');
+    LadderGrid g;
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList tokens = rows[r].split(' ', Qt::SkipEmptyParts);
+        for (int column = 0; column < tokens.size(); ++column) {
+            QString t = tokens[column];
+            Cell c;
+            const bool linkLeft = t.startsWith('|');
+            const bool linkRight = t.size() > 1 && t.endsWith('|');
+            t = t.mid(linkLeft ? 1 : 0, t.size() - linkLeft - linkRight);
+            const QStringList parts = t.mid(1, t.size() - 2).split(',');
+            if (t == "-")
+                c.type = kLine;
+            else if (t.startsWith('/') || t.startsWith('#'))
+                c = Cell{qint16(t[0] == '/' ? kClosedContact : kStepContact), 0, 0, t.mid(1), {}};
+            else if (t.startsWith('('))
+                c = Cell{kCoil, 0, 0, parts[0], parts.value(1)};
+            else if (t.startsWith('['))
+                c = Cell{kFunctionBox, 0, 0, parts.value(1), parts[0]};
+            else if (t != ".")
+                c = Cell{kContact, 0, 0, t, {}};
+            const qint16 plain = c.type == kEmpty ? kNoEdge : kPlainEdge;
+            c.left = linkLeft ? qint16(kLinkDown) : plain;
+            c.right = linkRight ? qint16(kLinkDown) : plain;
+            g.cell(GridPos::at(firstRow + r, column).index) = c;
         }
     }
-    return text;
+    return g;
+}
+
+static QString tokenOf(const Cell& c)
+{
+    const auto pair = [](const QString& a, const QString& b) {
+        return b.isEmpty() ? a : a + ',' + b;
+    };
+    const QHash<int, QString> bodies{{kEmpty, "."},
+                                     {kLine, "-"},
+                                     {kContact, c.dev},
+                                     {kClosedContact, '/' + c.dev},
+                                     {kStepContact, '#' + c.dev},
+                                     {kCoil, '(' + pair(c.dev, c.data) + ')'},
+                                     {kFunctionBox, '[' + pair(c.data, c.dev) + ']'}};
+    return (c.left == kLinkDown ? "|" : "") +
+           bodies.value(c.type, QStringLiteral("?%1").arg(c.type)) +
+           (c.right == kLinkDown ? "|" : "");
+}
+
+QString pictureOf(const LadderGrid& g, int first, int last)
+{
+    QStringList rows;
+    for (int row = first; row <= last; ++row) {
+        QStringList tokens;
+        for (int column = 0; column < LadderGrid::kColumns; ++column)
+            tokens << tokenOf(g.cell(GridPos::at(row, column).index));
+        while (!tokens.isEmpty() && tokens.last() == ".")
+            tokens.removeLast();
+        rows << tokens.join(' ');
+    }
+    return rows.join('\n');
 }
 
 QString checkDrawnGrid(const LadderGrid& g)
@@ -141,7 +119,12 @@ QString checkDrawnGrid(const LadderGrid& g)
                  g.cell(i + 10).type == kEmpty && g.cell(i + 10).left != kLinkDown)
             fault = "link down to nothing";
         if (!fault.isEmpty())
-            return QStringLiteral("cell %1 (%2): %3").arg(i).arg(cellText(g, i), fault);
+            return QStringLiteral("cell %1 (%2 %3/%4): %5")
+                .arg(i)
+                .arg(tokenOf(c))
+                .arg(c.left)
+                .arg(c.right)
+                .arg(fault);
     }
     return {};
 }

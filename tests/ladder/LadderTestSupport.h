@@ -12,7 +12,6 @@
 void PrintTo(const QString& s, std::ostream* os);
 
 namespace ladrix {
-// Readable cells in test failures.
 void PrintTo(const Cell& c, std::ostream* os);
 } // namespace ladrix
 
@@ -23,22 +22,18 @@ ProgramStore programOf(const QStringList& lines, int plcType = 1);
 // The non-empty steps from step 0 up to the first empty one, as "MNEMONIC OPERAND".
 QStringList listOf(const ProgramStore& store);
 
-// Grid building for hand-drawn cases.
-void putContact(LadderGrid& g, int row, int column, const QString& dev, qint16 code = kContact);
-void putLine(LadderGrid& g, int row, int column);
-void putLines(LadderGrid& g, int row, int fromColumn, int toColumn);
-void putCoil(LadderGrid& g, int row, const QString& dev, const QString& constant = {});
-void putBox(LadderGrid& g, int row, const QString& mnemonic, const QString& dev = {});
-void linkLeft(LadderGrid& g, int row, int column);
-void linkRight(LadderGrid& g, int row, int column);
-
-QString cellText(const LadderGrid& g, int index);
-// Rows [first, last] as text, for failure messages: "|" marks a link edge.
-QString gridPicture(const LadderGrid& g, int first, int last);
+// Grids as text, one line a row, one blank-separated token a cell from column 0:
+//   .  empty      -  line      X0  contact   /X0  closed contact   #S600  step contact
+//   (Y30) or (T50,100)  coil with its constant      [END] or [S,M100]  function box
+// A '|' before or after a token is a link down from that edge. Elements have plain edges,
+// empty cells none. Trailing empty cells of a row may be left out.
+LadderGrid gridOf(const QStringList& rows, int firstRow = 0);
+// Rows [first, last] in the same notation, one line each, trailing empty cells left out.
+QString pictureOf(const LadderGrid& g, int first, int last);
 
 // Well-formedness that every drawing keeps: codes only where they belong, texts only on
-// elements, outputs only in column 9, every rung beginning in column 0. Empty when it holds,
-// else the first breach.
+// elements, outputs only in column 9, no link down to nothing. Empty when it holds, else the
+// first breach.
 QString checkDrawnGrid(const LadderGrid& g);
 
 // Random well-formed programs for the round trips. Rungs are series and parallel contacts,
