@@ -1,4 +1,4 @@
-#include "CliArgs.h"
+#include "CliInOut.h"
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
@@ -10,45 +10,31 @@ namespace ladrix::cli {
 namespace {
 
 const QString kName = QStringLiteral("compile");
-const QString kModel = QStringLiteral("--model");
 
 int runCompile(const QStringList& args, Io& io)
 {
-    const std::optional<CliArgs> parsed = parseArgs(args, {kModel}, kName, io);
-    if (!parsed)
+    const std::optional<InOut> files = parseInOut(
+        args, kName, io,
+        [](FileKind from, FileKind to) {
+            return (from == FileKind::Project || from == FileKind::Ladder) &&
+                   (to == FileKind::InstructionList || to == FileKind::Project);
+        },
+        [](FileKind from, FileKind to) {
+            return from == FileKind::Ladder && to == FileKind::Project;
+        },
+        QStringLiteral("IN is a .lad file and OUT a .lrp file"));
+    if (!files)
         return kUsageOrInput;
-    if (parsed->positional.size() != 2)
-        return usageError(io, kName, QStringLiteral("expected IN and OUT"));
-    const QString in = parsed->positional[0];
-    const QString out = parsed->positional[1];
-    const FileKind from = fileKindOf(in);
-    const FileKind to = fileKindOf(out);
-    if (to != FileKind::InstructionList && to != FileKind::Project)
-        return usageError(io, kName, QStringLiteral("\"%1\" is not a .ins or .lrp file").arg(out));
-    const QString model = parsed->option(kModel, QStringLiteral("0"));
-    if (parsed->options.contains(kModel) && (from == FileKind::Project || to != FileKind::Project))
-        return usageError(io, kName,
-                          QStringLiteral("--model applies only when IN is a .lad file and OUT "
-                                         "a .lrp file"));
-    if (model != u"0" && model != u"1")
-        return usageError(io, kName, QStringLiteral("--model must be 0 or 1"));
 
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = model.toInt();
-    store.projectName = baseNameOf(out);
-    if (from == FileKind::Project) {
-        QString storedName;
-        if (!reportFileStatus(openProject(in, store, grid, storedName), kName, io))
-            return kUsageOrInput;
-        store.projectName = storedName;
-    } else if (!loadProgramArgument(in, {FileKind::Project, FileKind::Ladder}, kName, store, grid,
-                                    io)) {
+    store.plcType = files->model;
+    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
         return kUsageOrInput;
-    }
     compileLadder(grid, store);
-    const FileStatus saved = to == FileKind::InstructionList ? saveInstructionList(out, store)
-                                                             : saveProject(out, store, grid);
+    const FileStatus saved = files->to == FileKind::InstructionList
+                                 ? saveInstructionList(files->out, store)
+                                 : saveProject(files->out, store, grid);
     if (!reportFileStatus(saved, kName, io))
         return kUsageOrInput;
     if (!store.step(ProgramStore::kFileSteps).isEmpty()) {

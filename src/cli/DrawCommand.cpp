@@ -1,4 +1,4 @@
-#include "CliArgs.h"
+#include "CliInOut.h"
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
@@ -10,42 +10,26 @@ namespace ladrix::cli {
 namespace {
 
 const QString kName = QStringLiteral("draw");
-const QString kModel = QStringLiteral("--model");
 
 int runDraw(const QStringList& args, Io& io)
 {
-    const std::optional<CliArgs> parsed = parseArgs(args, {kModel}, kName, io);
-    if (!parsed)
+    const std::optional<InOut> files = parseInOut(
+        args, kName, io,
+        [](FileKind from, FileKind to) {
+            return (from == FileKind::Project || from == FileKind::InstructionList ||
+                    from == FileKind::Zk1) &&
+                   (to == FileKind::Ladder || to == FileKind::Project);
+        },
+        [](FileKind from, FileKind) { return from != FileKind::Project; },
+        QStringLiteral("IN is not a project"));
+    if (!files)
         return kUsageOrInput;
-    if (parsed->positional.size() != 2)
-        return usageError(io, kName, QStringLiteral("expected IN and OUT"));
-    const QString in = parsed->positional[0];
-    const QString out = parsed->positional[1];
-    const FileKind from = fileKindOf(in);
-    const FileKind to = fileKindOf(out);
-    if (to != FileKind::Ladder && to != FileKind::Project)
-        return usageError(io, kName, QStringLiteral("\"%1\" is not a .lad or .lrp file").arg(out));
-    const QString model = parsed->option(kModel, QStringLiteral("0"));
-    if (parsed->options.contains(kModel) && from == FileKind::Project)
-        return usageError(io, kName,
-                          QStringLiteral("--model applies only when IN is not a project"));
-    if (model != u"0" && model != u"1")
-        return usageError(io, kName, QStringLiteral("--model must be 0 or 1"));
 
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = model.toInt();
-    store.projectName = baseNameOf(out);
-    if (from == FileKind::Project) {
-        QString storedName;
-        if (!reportFileStatus(openProject(in, store, grid, storedName), kName, io))
-            return kUsageOrInput;
-        store.projectName = storedName;
-    } else if (!loadProgramArgument(in,
-                                    {FileKind::Project, FileKind::InstructionList, FileKind::Zk1},
-                                    kName, store, grid, io)) {
+    store.plcType = files->model;
+    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
         return kUsageOrInput;
-    }
     for (int i = store.maxStep() + 1; i <= ProgramStore::kLastIndex; ++i) {
         if (!store.step(i).ins.trimmed().isEmpty()) {
             io.err << "ladrix-cli draw: warning: steps from " << i
@@ -55,8 +39,8 @@ int runDraw(const QStringList& args, Io& io)
     }
     grid.clear();
     const int stopped = drawLadderUpTo(store, grid);
-    const FileStatus saved =
-        to == FileKind::Ladder ? saveLadder(out, grid) : saveProject(out, store, grid);
+    const FileStatus saved = files->to == FileKind::Ladder ? saveLadder(files->out, grid)
+                                                           : saveProject(files->out, store, grid);
     if (!reportFileStatus(saved, kName, io))
         return kUsageOrInput;
     if (stopped < 0)
