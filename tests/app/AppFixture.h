@@ -6,6 +6,7 @@
 #include "core/Project.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,6 +24,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace ladrix::test {
+
+using namespace Qt::StringLiterals;
 
 // A shown main window over a fresh project, with every prompt answered by FakePrompts.
 class AppFixture : public ::testing::Test {
@@ -54,6 +57,14 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QString path(const QString& name) const { return dir.filePath(name); }
+    // Writes a file of the given bytes into the test folder and gives its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write(bytes);
+        return file.fileName();
+    }
 
     // Answers the next frmNew with this name and model row, by clicks and typing.
     void answerNewProject(const QString& name, int row)
@@ -72,6 +83,14 @@ protected:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             QTest::mouseClick(ok, Qt::LeftButton);
         };
+    }
+
+    // Fills the first steps with LD M100, LD M101, ...
+    void fillSteps(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            project.program().step(i) = Step{"LD", QString("M%1").arg(100 + i), {}};
+        project.notifyStepsChanged();
     }
 
     // Creates a project through the menu and the dialog.

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
+#include <string_view>
 
 namespace ladrix::test {
 namespace {
@@ -16,13 +17,17 @@ QStringList visibleEntries(const QMenu* menu)
     QStringList entries;
     for (const QAction* action : menu->actions()) {
         if (action->isVisible())
-            entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            entries.append(action->isSeparator() ? "-" : action->text());
     }
     return entries;
 }
 
-TEST_F(MenuTreeTest, MenuBarHoldsTheFiveMenusInOrder)
+TEST_F(MenuTreeTest, UntitledWindowHoldsTheFiveMenusInOrderAndNamedChildren)
 {
+    EXPECT_EQ(window->objectName(), u"MDI"_s);
+    EXPECT_EQ(window->windowTitle(), u"Ladrix 2.0"_s);
+    EXPECT_NE(window->findChild<QTimer*>("timMenu"), nullptr);
+    EXPECT_NE(window->findChild<QToolBar*>("Toolbar"), nullptr);
     QStringList names;
     QStringList captions;
     for (const QAction* action : window->menuBar()->actions()) {
@@ -37,7 +42,7 @@ TEST_F(MenuTreeTest, MenuBarHoldsTheFiveMenusInOrder)
 TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
 {
     const auto entriesOf = [this](const char* name) {
-        return visibleEntries(window->menuBar()->findChild<QMenu*>(QString::fromLatin1(name)));
+        return visibleEntries(window->menuBar()->findChild<QMenu*>(name));
     };
     EXPECT_EQ(
         entriesOf("mnuFile"),
@@ -55,33 +60,28 @@ TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
               (QStringList{"帮助(&H)...", "编程手册...", "-", "关于(&A)..."}));
 }
 
-TEST_F(MenuTreeTest, LadderDrawingItemAndItsSeparatorExistButAreHidden)
+TEST_F(MenuTreeTest, SeparatorsCarryTheirNamesAndTheLadderDrawingItemIsHidden)
 {
-    ASSERT_NE(menu("mnuII2L"), nullptr);
-    ASSERT_NE(menu("mnuESep1"), nullptr);
-    EXPECT_EQ(menu("mnuII2L")->text(), QStringLiteral("转换成梯形图"));
-    EXPECT_FALSE(menu("mnuII2L")->isVisible());
-    EXPECT_FALSE(menu("mnuESep1")->isVisible());
-    EXPECT_TRUE(menu("mnuESep1")->isSeparator());
-    EXPECT_TRUE(menu("mnuISEP5")->isVisible());
-}
-
-TEST_F(MenuTreeTest, SeparatorsCarryTheirNames)
-{
-    for (const char* name : {"mnuFSep", "mnuFsep2", "mnuFSep3", "mnuISEP5", "mnuESep", "mnuESep2",
-                             "mnuISEP4", "mnuISep3", "mnuLSep", "mnuLSep2", "mnuHSep"}) {
+    for (const char* name :
+         {"mnuFSep", "mnuFsep2", "mnuFSep3", "mnuISEP5", "mnuESep", "mnuESep1", "mnuESep2",
+          "mnuISEP4", "mnuISep3", "mnuLSep", "mnuLSep2", "mnuHSep"}) {
         ASSERT_NE(menu(name), nullptr) << name;
         EXPECT_TRUE(menu(name)->isSeparator()) << name;
+        EXPECT_EQ(menu(name)->isVisible(), std::string_view(name) != "mnuESep1") << name;
     }
+    ASSERT_NE(menu("mnuII2L"), nullptr);
+    EXPECT_EQ(menu("mnuII2L")->text(), u"转换成梯形图"_s);
+    EXPECT_FALSE(menu("mnuII2L")->isVisible());
 }
 
 TEST_F(MenuTreeTest, ShortcutsAndCheckMarks)
 {
-    EXPECT_EQ(menu("mnuFNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(menu("mnuIView")->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
-    EXPECT_EQ(menu("mnuLView")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
-    EXPECT_EQ(menu("mnuHHelp")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
-    EXPECT_TRUE(menu("mnuFOpen")->shortcut().isEmpty());
+    for (const auto& [name, keys] : {std::pair{"mnuFNew", "Ctrl+N"},
+                                     {"mnuIView", "Ctrl+I"},
+                                     {"mnuLView", "Ctrl+L"},
+                                     {"mnuHHelp", "Ctrl+H"},
+                                     {"mnuFOpen", ""}})
+        EXPECT_EQ(menu(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
     for (const char* name : {"mnuIView", "mnuLView", "mnuLTool", "mnuIFirst", "mnuILast"})
         EXPECT_TRUE(menu(name)->isCheckable()) << name;
     EXPECT_FALSE(menu("mnuICut")->isCheckable());
@@ -94,31 +94,29 @@ TEST_F(MenuTreeTest, ToolbarButtonsCarryKeyCaptionTipAndDrawnIcon)
         const char* caption;
         const char* tip;
     };
-    const Button buttons[] = {
-        {"mnuFNew", "新建", "新建工程"},
-        {"mnuFOpen", "打开", "打开工程"},
-        {"mnuFSave", "保存", "保存工程"},
-        {"mnuFPrint", "打印", "打印"},
-        {"mnuSep1", "", ""},
-        {"mnuIUp", "设头", "设置编辑块头"},
-        {"mnuIDown", "设尾", "设置编辑块尾"},
-        {"mnuICut", "剪切", "剪切编辑块"},
-        {"mnuICopy", "复制", "复制编辑块"},
-        {"mnuIPaste", "粘贴", "粘贴编辑块"},
-        {"mnuIFind", "查找", "查找"},
-        {"mnuIInsert", "插入", "插入指令表行"},
-        {"mnuIDelete", "删除", "删除指令表行"},
-        {"mnuSep2", "", ""},
-        {"mnuLTool", "工具", "梯形图工具箱"},
-        {"mnuLCnv", "转换", "梯形图转换指令表"},
-        {"mnuLInsert", "插入", "插入梯形图行"},
-        {"mnuLDelete", "删除", "删除梯形图行"},
-        {"mnuSep3", "", ""},
-        {"mnuConn", "连接", "连接PLC"},
-        {"mnuSep4", "", ""},
-        {"mnuHHelp", "帮助", "帮助"},
-        {"mnuHPro", "手册", "编程手册"},
-    };
+    const Button buttons[] = {{"mnuFNew", "新建", "新建工程"},
+                              {"mnuFOpen", "打开", "打开工程"},
+                              {"mnuFSave", "保存", "保存工程"},
+                              {"mnuFPrint", "打印", "打印"},
+                              {"mnuSep1", "", ""},
+                              {"mnuIUp", "设头", "设置编辑块头"},
+                              {"mnuIDown", "设尾", "设置编辑块尾"},
+                              {"mnuICut", "剪切", "剪切编辑块"},
+                              {"mnuICopy", "复制", "复制编辑块"},
+                              {"mnuIPaste", "粘贴", "粘贴编辑块"},
+                              {"mnuIFind", "查找", "查找"},
+                              {"mnuIInsert", "插入", "插入指令表行"},
+                              {"mnuIDelete", "删除", "删除指令表行"},
+                              {"mnuSep2", "", ""},
+                              {"mnuLTool", "工具", "梯形图工具箱"},
+                              {"mnuLCnv", "转换", "梯形图转换指令表"},
+                              {"mnuLInsert", "插入", "插入梯形图行"},
+                              {"mnuLDelete", "删除", "删除梯形图行"},
+                              {"mnuSep3", "", ""},
+                              {"mnuConn", "连接", "连接PLC"},
+                              {"mnuSep4", "", ""},
+                              {"mnuHHelp", "帮助", "帮助"},
+                              {"mnuHPro", "手册", "编程手册"}};
     const QList<QAction*> actions = window->toolBar()->actions();
     ASSERT_EQ(actions.size(), int(std::size(buttons)));
     for (int i = 0; i < actions.size(); ++i) {
@@ -134,14 +132,6 @@ TEST_F(MenuTreeTest, ToolbarButtonsCarryKeyCaptionTipAndDrawnIcon)
         EXPECT_EQ(window->toolBar()->widgetForAction(actions[i])->objectName(),
                   QString::fromLatin1(b.key));
     }
-}
-
-TEST_F(MenuTreeTest, WindowStartsUntitledWithNamedChildren)
-{
-    EXPECT_EQ(window->objectName(), QStringLiteral("MDI"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ladrix 2.0"));
-    EXPECT_NE(window->findChild<QTimer*>(QStringLiteral("timMenu")), nullptr);
-    EXPECT_NE(window->findChild<QToolBar*>(QStringLiteral("Toolbar")), nullptr);
 }
 
 } // namespace

@@ -19,10 +19,10 @@ bool shows(const QList<PrintText>& page, qreal x, qreal y, const QString& text)
     return page.contains(PrintText{{x, y}, text});
 }
 
-QStringList textsOf(const QList<PrintText>& page)
+template <typename Item> QStringList textsOf(const QList<Item>& page)
 {
     QStringList texts;
-    for (const PrintText& t : page)
+    for (const Item& t : page)
         texts.append(t.text);
     return texts;
 }
@@ -31,10 +31,10 @@ ProgramStore programEndingAt(int end, int plcType = 0)
 {
     ProgramStore store;
     store.plcType = plcType;
-    store.projectName = QStringLiteral("泵站");
+    store.projectName = "泵站";
     for (int i = 0; i < end; ++i)
-        store.step(i) = Step{QStringLiteral("LD"), QStringLiteral("X%1").arg(i % 8), {}};
-    store.step(end) = Step{QStringLiteral("END"), {}, QStringLiteral("not printed")};
+        store.step(i) = Step{"LD", QStringLiteral("X%1").arg(i % 8), {}};
+    store.step(end) = Step{"END", {}, "not printed"};
     return store;
 }
 
@@ -44,53 +44,54 @@ TEST(InsListPrintoutTest, ProgramEndingAtStep100FitsOnePage)
     const InsListPrintout printout(store);
     ASSERT_EQ(printout.pageCount(), 1);
     const QList<PrintText> page = printout.page(0);
-    EXPECT_TRUE(shows(page, 5, 5, QStringLiteral("文件名泵站")));
-    EXPECT_TRUE(shows(page, 5, 13, QStringLiteral("步序")));
-    EXPECT_TRUE(shows(page, 5 + 52 * 3 + 24, 13, QStringLiteral("数据")));
-    EXPECT_TRUE(shows(page, 6, 19, QStringLiteral("000")));
-    EXPECT_TRUE(shows(page, 18, 19, QStringLiteral("LD")));
-    EXPECT_TRUE(shows(page, 30, 19, QStringLiteral("X0")));
+    EXPECT_TRUE(shows(page, 5, 5, "文件名泵站"));
+    EXPECT_TRUE(shows(page, 5, 13, "步序"));
+    EXPECT_TRUE(shows(page, 5 + 52 * 3 + 24, 13, "数据"));
+    EXPECT_TRUE(shows(page, 6, 19, "000"));
+    EXPECT_TRUE(shows(page, 18, 19, "LD"));
+    EXPECT_TRUE(shows(page, 30, 19, "X0"));
     // Step 100 is line 14 of the third column.
-    EXPECT_TRUE(shows(page, 110, 13 + 6 * 15, QStringLiteral("100")));
-    EXPECT_TRUE(shows(page, 122, 13 + 6 * 15, QStringLiteral("END")));
-    EXPECT_FALSE(textsOf(page).contains(QStringLiteral("101")));
-    EXPECT_FALSE(textsOf(page).contains(QStringLiteral("not printed")));
-    EXPECT_TRUE(shows(page, 190, 290, QStringLiteral("PAGE:1/1")));
+    EXPECT_TRUE(shows(page, 110, 13 + 6 * 15, "100"));
+    EXPECT_TRUE(shows(page, 122, 13 + 6 * 15, "END"));
+    EXPECT_FALSE(textsOf(page).contains("101"));
+    EXPECT_FALSE(textsOf(page).contains("not printed"));
+    EXPECT_TRUE(shows(page, 190, 290, "PAGE:1/1"));
 }
 
 TEST(InsListPrintoutTest, PagesFollowEachOtherWithoutRepeatingSteps)
 {
-    const ProgramStore at168 = programEndingAt(168);
-    EXPECT_EQ(InsListPrintout(at168).pageCount(), 1);
-
     const ProgramStore at172 = programEndingAt(172);
     const InsListPrintout printout(at172);
     ASSERT_EQ(printout.pageCount(), 2);
-    EXPECT_TRUE(shows(printout.page(0), 6 + 52 * 3, 13 + 6 * 43, QStringLiteral("171")));
+    EXPECT_TRUE(shows(printout.page(0), 6 + 52 * 3, 13 + 6 * 43, "171"));
     const QList<PrintText> second = printout.page(1);
-    EXPECT_TRUE(shows(second, 6, 19, QStringLiteral("172")));
-    EXPECT_FALSE(textsOf(second).contains(QStringLiteral("171")));
-    EXPECT_TRUE(shows(second, 190, 290, QStringLiteral("PAGE:2/2")));
+    EXPECT_TRUE(shows(second, 6, 19, "172"));
+    EXPECT_FALSE(textsOf(second).contains("171"));
+    EXPECT_TRUE(shows(second, 190, 290, "PAGE:2/2"));
 }
 
-TEST(InsListPrintoutTest, EdgesOfTheStepRange)
+TEST(InsListPrintoutTest, PageCountFollowsTheEndStepOrTheModelsRange)
 {
-    const ProgramStore onlyEnd = programEndingAt(0);
-    const InsListPrintout first(onlyEnd);
-    EXPECT_EQ(first.pageCount(), 1);
-    EXPECT_TRUE(textsOf(first.page(0)).contains(QStringLiteral("END")));
-
-    ProgramStore noEnd;
+    const struct {
+        int end;
+        int plcType;
+        int pages;
+        int page;
+        const char* shown;
+    } rows[] = {
+        {0, 0, 1, 0, "END"}, {168, 0, 1, 0, "168"}, {172, 0, 2, 1, "172"}, {1500, 1, 9, 7, "1234"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.end);
+        const ProgramStore store = programEndingAt(row.end, row.plcType);
+        const InsListPrintout printout(store);
+        EXPECT_EQ(printout.pageCount(), row.pages);
+        EXPECT_TRUE(textsOf(printout.page(row.page)).contains(row.shown));
+    }
+    const ProgramStore noEnd;
     EXPECT_EQ(InsListPrintout(noEnd).lastStep(), 999);
     EXPECT_EQ(InsListPrintout(noEnd).pageCount(), 6);
-
-    const ProgramStore big = programEndingAt(1500, 1);
-    const InsListPrintout wide(big);
-    EXPECT_EQ(wide.pageCount(), 9);
-    EXPECT_TRUE(textsOf(wide.page(7)).contains(QStringLiteral("1234")));
-
-    const ProgramStore atEnd = programEndingAt(0);
-    EXPECT_EQ(InsListPrintout(atEnd, false).lastStep(), 999);
+    const ProgramStore onlyEnd = programEndingAt(0);
+    EXPECT_EQ(InsListPrintout(onlyEnd, false).lastStep(), 999);
 }
 
 bool hasPicture(const QList<LadderPrintItem>& items, int code, qreal x, qreal y)
@@ -103,11 +104,9 @@ const QDateTime kPrintedAt(QDate(2026, 3, 1), QTime(9, 5, 7));
 TEST(LadderPrintoutTest, CellsAreDrawnAtTheirPlacesWithCentredLabels)
 {
     LadderGrid grid;
-    grid.cell(GridPos::at(1, 2).index) =
-        Cell{kContact, kPlainEdge, kLinkDown, QStringLiteral("X0"), {}};
-    grid.cell(GridPos::at(1, 9).index) =
-        Cell{kCoil, kPlainEdge, kPlainEdge, QStringLiteral("T50"), QStringLiteral("K100")};
-    const LadderPrintout printout(QStringLiteral("泵站"), grid, kPrintedAt);
+    grid.cell(GridPos::at(1, 2).index) = Cell{kContact, kPlainEdge, kLinkDown, "X0", {}};
+    grid.cell(GridPos::at(1, 9).index) = Cell{kCoil, kPlainEdge, kPlainEdge, "T50", "K100"};
+    const LadderPrintout printout("泵站", grid, kPrintedAt);
     EXPECT_EQ(printout.pageCount(), LadderPrintout::kMaxPages);
     const QList<LadderPrintItem> page = printout.page(0);
     const qreal y = 1500 + 555;
@@ -123,19 +122,14 @@ TEST(LadderPrintoutTest, CellsAreDrawnAtTheirPlacesWithCentredLabels)
     // Both power rails beside every row.
     EXPECT_TRUE(hasPicture(page, kLinkDown, 10000, 1500 + 555 * 24));
     EXPECT_TRUE(hasPicture(page, kLinkDown, 1900, 1500));
-    QStringList texts;
-    for (const LadderPrintItem& item : page)
-        texts.append(item.text);
-    EXPECT_TRUE(texts.contains(QStringLiteral("工程名称:泵站")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("打印时间09:05:072026-03-01")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("页码: 1")));
+    for (const char* text : {"工程名称:泵站", "打印时间09:05:072026-03-01", "页码: 1"})
+        EXPECT_TRUE(textsOf(page).contains(text)) << text;
 }
 
 TEST(LadderPrintoutTest, EndBoxEndsThePrintoutAtItsCell)
 {
     LadderGrid grid;
-    grid.cell(GridPos::at(30, 9).index) =
-        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, QStringLiteral(" end ")};
+    grid.cell(GridPos::at(30, 9).index) = Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, " end "};
     grid.cell(GridPos::at(31, 0).index) = Cell{kContact, kPlainEdge, kPlainEdge, "X1", {}};
     const LadderPrintout printout(QString(), grid, kPrintedAt);
     ASSERT_EQ(printout.pageCount(), 2);
@@ -144,7 +138,7 @@ TEST(LadderPrintoutTest, EndBoxEndsThePrintoutAtItsCell)
     EXPECT_TRUE(hasPicture(last, kFunctionBox, 1900 + 810 * 9 + 15, y));
     EXPECT_TRUE(hasPicture(last, kLinkDown, 1900 + 810 * 10, y));
     EXPECT_FALSE(hasPicture(last, kContact, 1900 + 15, y + 555));
-    EXPECT_EQ(last.last().text, QStringLiteral("页码: 2"));
+    EXPECT_EQ(last.last().text, u"页码: 2"_s);
 }
 
 TEST(LadderPrintoutTest, PaintsEveryPictureWithoutFault)
@@ -153,7 +147,7 @@ TEST(LadderPrintoutTest, PaintsEveryPictureWithoutFault)
     const qint16 codes[] = {kContact, kClosedContact, kCoil, kFunctionBox, kLine, kStepContact};
     for (int c = 0; c < 6; ++c)
         grid.cell(c) = Cell{codes[c], kPlainEdge, kLinkDown, "M100", "END"};
-    const LadderPrintout printout(QStringLiteral("x"), grid, kPrintedAt);
+    const LadderPrintout printout("x", grid, kPrintedAt);
     QImage image(827, 1169, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -168,19 +162,16 @@ TEST(LadderPrintoutTest, PaintsEveryPictureWithoutFault)
 
 using PrintDialogTest = AppFixture;
 
-int pdfPages(const QString& path)
+// Prints to a PDF by the dialog's OK button and counts its pages; -1 if none was written.
+int printTo(PrintDialog& dialog, const QString& pdf)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page[^s]"));
-    return int(QString::fromLatin1(file.readAll()).count(pageObject));
-}
-
-void clickOption(PrintDialog& dialog, const char* name)
-{
-    auto* option = dialog.findChild<QRadioButton*>(QString::fromLatin1(name));
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    dialog.printer().setOutputFileName(pdf);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QFile file(pdf);
+    static const QRegularExpression pageObject("/Type\\s*/Page[^s]");
+    return file.open(QIODevice::ReadOnly)
+               ? int(QString::fromLatin1(file.readAll()).count(pageObject))
+               : -1;
 }
 
 TEST_F(PrintDialogTest, PrintsTheInstructionListAndStaysOpen)
@@ -188,56 +179,37 @@ TEST_F(PrintDialogTest, PrintsTheInstructionListAndStaysOpen)
     project.program() = programEndingAt(200);
     PrintDialog dialog(project, prompts, window.get());
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("打印设置"));
-    EXPECT_TRUE(dialog.findChild<QRadioButton*>(QStringLiteral("optPrint_0"))->isChecked());
-    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("labPrint"))
-                    ->text()
-                    .startsWith(QStringLiteral("系统默认打印机: ")));
-
-    const QString pdf = path(QStringLiteral("list.pdf"));
-    dialog.printer().setOutputFileName(pdf);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    EXPECT_EQ(dialog.windowTitle(), u"打印设置"_s);
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("optPrint_0")->isChecked());
+    EXPECT_TRUE(dialog.findChild<QLabel*>("labPrint")->text().startsWith("系统默认打印机: "));
+    EXPECT_EQ(printTo(dialog, path("list.pdf")), 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(pdfPages(pdf), 2);
 }
 
 TEST_F(PrintDialogTest, LadderChoicePrintsTheLadderUpToItsEnd)
 {
     project.grid().cell(GridPos::at(30, 9).index) =
-        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, QStringLiteral("END")};
+        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, "END"};
     PrintDialog dialog(project, prompts, window.get());
     dialog.show();
-    clickOption(dialog, "optPrint_1");
-    dialog.printer().setOutputFileName(path(QStringLiteral("ladder.pdf")));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    auto* option = dialog.findChild<QRadioButton*>("optPrint_1");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    EXPECT_EQ(printTo(dialog, path("ladder.pdf")), 2);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_EQ(pdfPages(path(QStringLiteral("ladder.pdf"))), 2);
 }
 
 TEST_F(PrintDialogTest, PrinterFailureIsReportedAndThePrinterUsableAgain)
 {
     PrintDialog dialog(project, prompts, window.get());
     dialog.show();
-    dialog.printer().setOutputFileName(path(QStringLiteral("no/such/folder/x.pdf")));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    EXPECT_EQ(printTo(dialog, path("no/such/folder/x.pdf")), -1);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("打印")));
-
-    dialog.printer().setOutputFileName(path(QStringLiteral("again.pdf")));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains("打印"));
     // Without an END step the whole model's range is printed.
-    EXPECT_EQ(pdfPages(path(QStringLiteral("again.pdf"))), 6);
-}
-
-TEST_F(PrintDialogTest, PrintItemAndButtonOpenTheDialog)
-{
-    newProject();
-    choose("mnuFPrint");
-    clickTool("mnuFPrint");
-    EXPECT_EQ(prompts.dialogsRun, (QStringList{"frmNew", "frmPrint", "frmPrint"}));
+    EXPECT_EQ(printTo(dialog, path("again.pdf")), 6);
+    EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 } // namespace

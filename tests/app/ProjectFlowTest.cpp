@@ -9,48 +9,52 @@
 namespace ladrix::test {
 namespace {
 
-using ProjectFlowTest = AppFixture;
 using Choice = UserPrompts::SaveChoice;
 
-QLineEdit* row(MainWindow& window, int r)
-{
-    return window.instrWindow().editor().findChild<QLineEdit*>(QStringLiteral("txtIns_%1").arg(r));
-}
-
-// Types a line into an editor row and leaves it, as a user does.
-void typeRow(MainWindow& window, int r, const QString& text)
-{
-    // A modal dialog that just closed hands the activation back only when asked.
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QLineEdit* edit = row(window, r);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(edit->hasFocus());
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::mouseClick(row(window, r + 1), Qt::LeftButton);
-    QCoreApplication::processEvents();
-}
-
-int lineCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return int(file.readAll().count("\r\n"));
-}
+class ProjectFlowTest : public AppFixture {
+protected:
+    QLineEdit* row(int r) const
+    {
+        return window->instrWindow().editor().findChild<QLineEdit*>(QString("txtIns_%1").arg(r));
+    }
+    // Types a line into an editor row as a user does, and leaves the row unless told not to.
+    void typeRow(int r, const QString& text, bool leave = true)
+    {
+        // A modal dialog that just closed hands the activation back only when asked.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::mouseClick(row(r), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(row(r)->hasFocus());
+        QTest::keyClick(row(r), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(row(r), Qt::Key_Delete);
+        QTest::keyClicks(row(r), text);
+        if (leave)
+            QTest::mouseClick(row(r + 1), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    // A new project with a line typed into its first row, so it has unsaved changes.
+    void editedProject(const QString& name, const QString& line, int model = 0)
+    {
+        newProject(name, model);
+        typeRow(0, line);
+    }
+    int lineCount(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("\r\n")) : -1;
+    }
+};
 
 TEST_F(ProjectFlowTest, NewProjectDialogDrivenByClicksCreatesTheProject)
 {
-    project.program().step(3).ins = QStringLiteral("LD");
+    project.program().step(3).ins = "LD";
     project.grid().cell(0).type = kCoil;
     project.program().blockStart = 2;
-    newProject(QStringLiteral("conveyor"), 1);
+    newProject("conveyor", 1);
 
     EXPECT_EQ(prompts.dialogsRun, QStringList{"frmNew"});
-    EXPECT_EQ(project.program().projectName, QStringLiteral("conveyor"));
+    EXPECT_EQ(project.program().projectName, u"conveyor"_s);
     EXPECT_EQ(project.program().plcType, 1);
     EXPECT_EQ(project.program().maxStep(), 1999);
     EXPECT_TRUE(project.program().step(3).isEmpty());
@@ -59,43 +63,47 @@ TEST_F(ProjectFlowTest, NewProjectDialogDrivenByClicksCreatesTheProject)
     EXPECT_TRUE(project.program().projectFile.isEmpty());
     EXPECT_FALSE(project.isModified());
     EXPECT_TRUE(window->instrWindow().isShown());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("conveyor - Ladrix 2.0"));
+    EXPECT_EQ(window->windowTitle(), u"conveyor - Ladrix 2.0"_s);
 }
 
 TEST_F(ProjectFlowTest, CancelledNewProjectLeavesTheOpenProjectAlone)
 {
-    newProject(QStringLiteral("kept"), 1);
-    typeRow(*window, 0, QStringLiteral("ld x0"));
+    editedProject("kept", "ld x0", 1);
+    // Saving chosen but its file dialog cancelled: the new-project dialog never opens.
+    prompts.saveChoices = {Choice::Save};
+    answerNewProject("other", 0);
+    choose("mnuFNew");
+    EXPECT_EQ(prompts.dialogsRun, QStringList{"frmNew"});
+    // Nothing to save, but the dialog cancelled.
     project.markSaved();
     prompts.dialogDriver = [](QDialog& dialog) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     };
     choose("mnuFNew");
-    EXPECT_EQ(project.program().projectName, QStringLiteral("kept"));
+    EXPECT_EQ(prompts.dialogsRun.size(), 2);
+    EXPECT_EQ(project.program().projectName, u"kept"_s);
     EXPECT_EQ(project.program().plcType, 1);
-    EXPECT_EQ(project.program().step(0).ins, QStringLiteral("LD"));
+    EXPECT_EQ(project.program().step(0), (Step{"LD", "X0", {}}));
 }
 
 TEST_F(ProjectFlowTest, EditedProjectSavedAndReopenedFromTheWindow)
 {
-    newProject(QStringLiteral("press"), 1);
-    typeRow(*window, 0, QStringLiteral("ld x0"));
-    typeRow(*window, 1, QStringLiteral("out y30"));
-    typeRow(*window, 2, QStringLiteral("end"));
+    editedProject("press", "ld x0", 1);
+    typeRow(1, "out y30");
+    typeRow(2, "end");
     EXPECT_TRUE(project.isModified());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("press* - Ladrix 2.0"));
+    EXPECT_EQ(window->windowTitle(), u"press* - Ladrix 2.0"_s);
 
-    prompts.saveAnswers = {path(QStringLiteral("press run.lrp"))};
+    prompts.saveAnswers = {path("press run.lrp")};
     choose("mnuFSave");
     ASSERT_EQ(prompts.saveAsked.size(), 1);
-    EXPECT_EQ(prompts.saveAsked[0].title, QStringLiteral("保存工程"));
-    EXPECT_EQ(prompts.saveAsked[0].filter, QStringLiteral("LADRX Project File (*.lrp)"));
-    EXPECT_EQ(prompts.saveAsked[0].proposed, QStringLiteral("press"));
-    EXPECT_EQ(project.program().projectName, QStringLiteral("pressrun"));
-    EXPECT_EQ(project.program().projectFile, path(QStringLiteral("press run.lrp")));
+    EXPECT_EQ(prompts.saveAsked[0].title, u"保存工程"_s);
+    EXPECT_EQ(prompts.saveAsked[0].filter, u"LADRX Project File (*.lrp)"_s);
+    EXPECT_EQ(prompts.saveAsked[0].proposed, u"press"_s);
+    EXPECT_EQ(project.program().projectName, u"pressrun"_s);
+    EXPECT_EQ(project.program().projectFile, path("press run.lrp"));
     EXPECT_FALSE(project.isModified());
-    EXPECT_EQ(lineCount(path(QStringLiteral("press run.lrp"))), 54007);
+    EXPECT_EQ(lineCount("press run.lrp"), 54007);
 
     choose("mnuFClose");
     EXPECT_TRUE(prompts.saveQuestions.isEmpty());
@@ -103,20 +111,19 @@ TEST_F(ProjectFlowTest, EditedProjectSavedAndReopenedFromTheWindow)
     EXPECT_TRUE(project.program().step(0).isEmpty());
     EXPECT_FALSE(window->instrWindow().isShown());
 
-    prompts.openAnswers = {path(QStringLiteral("press run.lrp"))};
+    prompts.openAnswers = {path("press run.lrp")};
     choose("mnuFOpen");
     ASSERT_EQ(prompts.openAsked.size(), 1);
-    EXPECT_EQ(prompts.openAsked[0].title, QStringLiteral("打开工程"));
-    EXPECT_EQ(prompts.openAsked[0].filter, QStringLiteral("LADRX 工程文件 (*.lrp)"));
-    EXPECT_EQ(project.program().step(1).ins, QStringLiteral("OUT"));
-    EXPECT_EQ(project.program().step(1).data, QStringLiteral("Y30"));
+    EXPECT_EQ(prompts.openAsked[0].title, u"打开工程"_s);
+    EXPECT_EQ(prompts.openAsked[0].filter, u"LADRX 工程文件 (*.lrp)"_s);
+    EXPECT_EQ(project.program().step(1), (Step{"OUT", "Y30", {}}));
     EXPECT_EQ(project.program().plcType, 1);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("pressrun - Ladrix 2.0"));
+    EXPECT_EQ(window->windowTitle(), u"pressrun - Ladrix 2.0"_s);
     EXPECT_TRUE(window->instrWindow().isShown());
-    EXPECT_EQ(row(*window, 1)->text().simplified(), QStringLiteral("OUT Y30"));
+    EXPECT_EQ(row(1)->text().simplified(), u"OUT Y30"_s);
 
     // A second save goes to the same file without a dialog.
-    typeRow(*window, 3, QStringLiteral("nop"));
+    typeRow(3, "nop");
     choose("mnuFSave");
     EXPECT_EQ(prompts.saveAsked.size(), 1);
     EXPECT_FALSE(project.isModified());
@@ -124,14 +131,13 @@ TEST_F(ProjectFlowTest, EditedProjectSavedAndReopenedFromTheWindow)
 
 TEST_F(ProjectFlowTest, CancelledFileDialogsChangeNothing)
 {
-    newProject(QStringLiteral("same"));
-    typeRow(*window, 0, QStringLiteral("ld x1"));
+    editedProject("same", "ld x1");
     const ProgramStore before = project.program();
     for (const char* name : {"mnuFSaveAs", "mnuFISaveAs", "mnuFLSaveAs", "mnuFOpenIns",
                              "mnuFOpenLad", "mnuIOpen", "mnuISaveB"})
         choose(name);
     EXPECT_EQ(project.program().step(0), before.step(0));
-    EXPECT_EQ(project.program().projectName, QStringLiteral("same"));
+    EXPECT_EQ(project.program().projectName, u"same"_s);
     EXPECT_TRUE(project.program().projectFile.isEmpty());
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_EQ(prompts.saveAsked.size(), 4);
@@ -141,100 +147,82 @@ TEST_F(ProjectFlowTest, CancelledFileDialogsChangeNothing)
 
 TEST_F(ProjectFlowTest, FailedOpenIsReportedAndKeepsTheProject)
 {
-    newProject(QStringLiteral("safe"));
-    typeRow(*window, 0, QStringLiteral("ld x2"));
+    editedProject("safe", "ld x2");
     project.markSaved();
-    prompts.openAnswers = {path(QStringLiteral("missing.lrp"))};
+    prompts.openAnswers = {path("missing.lrp")};
     choose("mnuFOpen");
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].title, QStringLiteral("错误 53"));
+    EXPECT_EQ(prompts.messages[0].title, u"错误 53"_s);
     EXPECT_FALSE(prompts.messages[0].text.isEmpty());
-    EXPECT_EQ(project.program().projectName, QStringLiteral("safe"));
-    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X2"));
+    EXPECT_EQ(project.program().projectName, u"safe"_s);
+    EXPECT_EQ(project.program().step(0).data, u"X2"_s);
 }
 
 TEST_F(ProjectFlowTest, FailedSaveIsReportedAndTheChangesStayUnsaved)
 {
-    newProject(QStringLiteral("disk"));
-    typeRow(*window, 0, QStringLiteral("ld x3"));
-    prompts.saveAnswers = {path(QStringLiteral("no/such/folder/disk.lrp"))};
+    editedProject("disk", "ld x3");
+    prompts.saveAnswers = {path("no/such/folder/disk.lrp")};
     choose("mnuFSave");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(prompts.messages[0].title.startsWith(QStringLiteral("错误 ")));
+    EXPECT_TRUE(prompts.messages[0].title.startsWith("错误 "));
     EXPECT_TRUE(project.isModified());
-    EXPECT_EQ(project.program().projectName, QStringLiteral("disk"));
+    EXPECT_EQ(project.program().projectName, u"disk"_s);
     EXPECT_TRUE(project.program().projectFile.isEmpty());
 }
 
 TEST_F(ProjectFlowTest, TruncatedProjectIsWarnedAboutAndLeftUnsaved)
 {
-    QFile file(path(QStringLiteral("short.lrp")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("short\r\n 1 \r\nLD\r\nX0\r\n");
-    file.close();
-    prompts.openAnswers = {file.fileName()};
+    prompts.openAnswers = {writeFile("short.lrp", "short\r\n 1 \r\nLD\r\nX0\r\n")};
     choose("mnuFOpen");
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("short.lrp")));
-    EXPECT_EQ(project.program().step(0).ins, QStringLiteral("LD"));
+    EXPECT_TRUE(prompts.messages[0].text.contains("short.lrp"));
+    EXPECT_EQ(project.program().step(0).ins, u"LD"_s);
     EXPECT_TRUE(project.isModified());
 }
 
 TEST_F(ProjectFlowTest, UnsavedChangesQuestionSaveDiscardCancel)
 {
-    newProject(QStringLiteral("ask"));
-    typeRow(*window, 0, QStringLiteral("ld x4"));
+    editedProject("ask", "ld x4");
 
     prompts.saveChoices = {Choice::Cancel};
     choose("mnuFClose");
     EXPECT_EQ(prompts.saveQuestions, QStringList{"ask"});
     EXPECT_TRUE(project.isOpen());
-    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X4"));
+    EXPECT_EQ(project.program().step(0).data, u"X4"_s);
 
     prompts.saveChoices = {Choice::Save};
-    prompts.saveAnswers = {path(QStringLiteral("ask.lrp"))};
+    prompts.saveAnswers = {path("ask.lrp")};
     choose("mnuFClose");
     EXPECT_FALSE(project.isOpen());
-    EXPECT_EQ(lineCount(path(QStringLiteral("ask.lrp"))), 54007);
+    EXPECT_EQ(lineCount("ask.lrp"), 54007);
 
-    prompts.openAnswers = {path(QStringLiteral("ask.lrp"))};
+    prompts.openAnswers = {path("ask.lrp")};
     choose("mnuFOpen");
-    typeRow(*window, 1, QStringLiteral("out y31"));
+    typeRow(1, "out y31");
     prompts.saveChoices = {Choice::Discard};
-    prompts.openAnswers = {path(QStringLiteral("ask.lrp"))};
+    prompts.openAnswers = {path("ask.lrp")};
     choose("mnuFOpen");
     EXPECT_TRUE(project.program().step(1).isEmpty());
     EXPECT_EQ(prompts.saveQuestions.size(), 3);
 }
 
-TEST_F(ProjectFlowTest, SaveChosenButCancelledStopsTheCommand)
-{
-    newProject(QStringLiteral("stay"));
-    typeRow(*window, 0, QStringLiteral("ld x5"));
-    prompts.saveChoices = {Choice::Save};
-    answerNewProject(QStringLiteral("other"), 0);
-    choose("mnuFNew");
-    EXPECT_TRUE(prompts.dialogsRun.size() == 1) << "frmNew must not open after a cancelled save";
-    EXPECT_EQ(project.program().projectName, QStringLiteral("stay"));
-    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X5"));
-}
-
-TEST_F(ProjectFlowTest, ClosingTheWindowAsksToExitThenAboutChanges)
+TEST_F(ProjectFlowTest, ClosingTheWindowAsksToExitThenAboutChangesEvenInTheRowBeingTyped)
 {
     prompts.exitAnswer = false;
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.exitAsked, 1);
     EXPECT_TRUE(window->isVisible());
 
-    newProject(QStringLiteral("quit"));
-    typeRow(*window, 0, QStringLiteral("ld x6"));
+    newProject("quit");
+    typeRow(0, "ld x6", false);
     prompts.exitAnswer = true;
     prompts.saveChoices = {Choice::Cancel};
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.exitAsked, 2);
     EXPECT_EQ(prompts.saveQuestions, QStringList{"quit"});
+    EXPECT_EQ(project.program().step(0).data, u"X6"_s);
 
     prompts.saveChoices = {Choice::Discard};
     EXPECT_TRUE(window->close());
@@ -242,7 +230,7 @@ TEST_F(ProjectFlowTest, ClosingTheWindowAsksToExitThenAboutChanges)
 
 TEST_F(ProjectFlowTest, ExitItemEndsWithoutTheExitQuestion)
 {
-    newProject(QStringLiteral("done"));
+    newProject("done");
     QSignalSpy exited(window.get(), &MainWindow::exited);
     choose("mnuFExit");
     EXPECT_EQ(prompts.exitAsked, 0);
@@ -250,38 +238,21 @@ TEST_F(ProjectFlowTest, ExitItemEndsWithoutTheExitQuestion)
     EXPECT_EQ(exited.count(), 1);
 }
 
-TEST_F(ProjectFlowTest, RowBeingTypedIsPartOfTheExitQuestion)
-{
-    newProject(QStringLiteral("typing"));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QLineEdit* edit = row(*window, 0);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTest::keyClicks(edit, QStringLiteral("ld x0"));
-    prompts.saveChoices = {Choice::Cancel};
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompts.saveQuestions, QStringList{"typing"});
-    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X0"));
-}
-
 TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheFile)
 {
-    QFile zk1(path(QStringLiteral("legacy prog.zk1")));
-    ASSERT_TRUE(zk1.open(QIODevice::WriteOnly));
-    zk1.write("LD\r\n27\r\nOUT\r\n675\r\n");
-    zk1.close();
-    newProject(QStringLiteral("before"));
-    typeRow(*window, 5, QStringLiteral("nop"));
+    const QString zk1 = writeFile("legacy prog.zk1", "LD\r\n27\r\nOUT\r\n675\r\n");
+    newProject("before");
+    typeRow(5, "nop");
 
     prompts.saveChoices = {Choice::Discard};
-    prompts.openAnswers = {zk1.fileName()};
+    prompts.openAnswers = {zk1};
     choose("mnuFImp");
     EXPECT_EQ(prompts.saveQuestions, QStringList{"before"});
     ASSERT_EQ(prompts.openAsked.size(), 1);
-    EXPECT_EQ(prompts.openAsked[0].filter, QStringLiteral("ZK1 Program File (*.zk1)"));
-    EXPECT_EQ(project.program().projectName, QStringLiteral("legacyprog"));
-    EXPECT_EQ(project.program().step(0).data, QStringLiteral("X27"));
-    EXPECT_EQ(project.program().step(1).data, QStringLiteral("F675"));
+    EXPECT_EQ(prompts.openAsked[0].filter, u"ZK1 Program File (*.zk1)"_s);
+    EXPECT_EQ(project.program().projectName, u"legacyprog"_s);
+    EXPECT_EQ(project.program().step(0).data, u"X27"_s);
+    EXPECT_EQ(project.program().step(1).data, u"F675"_s);
     EXPECT_TRUE(project.program().step(5).isEmpty());
     // The imported program is in no project file yet.
     EXPECT_TRUE(project.isModified());
@@ -289,56 +260,54 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
 
 TEST_F(ProjectFlowTest, InstructionListAndLadderFilesGoThroughTheirDialogs)
 {
-    newProject(QStringLiteral("halves"));
-    typeRow(*window, 0, QStringLiteral("ld x7 'first"));
+    editedProject("halves", "ld x7 'first");
     project.grid().cell(5).type = kContact;
-    prompts.saveAnswers = {path(QStringLiteral("a.ins")), path(QStringLiteral("a.lad"))};
+    prompts.saveAnswers = {path("a.ins"), path("a.lad")};
     choose("mnuFISaveAs");
     choose("mnuFLSaveAs");
-    EXPECT_EQ(prompts.saveAsked[0].title, QStringLiteral("保存指令表"));
-    EXPECT_EQ(prompts.saveAsked[0].filter, QStringLiteral("LADRX 指令表文件 (*.ins)"));
-    EXPECT_EQ(prompts.saveAsked[1].title, QStringLiteral("保存梯形图"));
-    EXPECT_EQ(prompts.saveAsked[1].filter, QStringLiteral("LADRX 梯形图文件 (*.lad)"));
-    EXPECT_EQ(lineCount(path(QStringLiteral("a.ins"))), 4000);
-    EXPECT_EQ(lineCount(path(QStringLiteral("a.lad"))), 50005);
+    EXPECT_EQ(prompts.saveAsked[0].title, u"保存指令表"_s);
+    EXPECT_EQ(prompts.saveAsked[0].filter, u"LADRX 指令表文件 (*.ins)"_s);
+    EXPECT_EQ(prompts.saveAsked[1].title, u"保存梯形图"_s);
+    EXPECT_EQ(prompts.saveAsked[1].filter, u"LADRX 梯形图文件 (*.lad)"_s);
+    EXPECT_EQ(lineCount("a.ins"), 4000);
+    EXPECT_EQ(lineCount("a.lad"), 50005);
 
     choose("mnuLClear");
     EXPECT_TRUE(project.grid().isClear());
-    project.program().step(0) = Step{QStringLiteral("NOP"), {}, QStringLiteral("first")};
-    prompts.openAnswers = {path(QStringLiteral("a.ins")), path(QStringLiteral("a.lad"))};
+    project.program().step(0) = Step{"NOP", {}, "first"};
+    prompts.openAnswers = {path("a.ins"), path("a.lad")};
     choose("mnuFOpenIns");
     choose("mnuFOpenLad");
-    EXPECT_EQ(prompts.openAsked[0].title, QStringLiteral("导入指令表"));
-    EXPECT_EQ(prompts.openAsked[1].title, QStringLiteral("导入梯形图"));
-    EXPECT_EQ(project.program().step(0),
-              (Step{QStringLiteral("LD"), QStringLiteral("X7"), QStringLiteral("first")}));
+    EXPECT_EQ(prompts.openAsked[0].title, u"导入指令表"_s);
+    EXPECT_EQ(prompts.openAsked[1].title, u"导入梯形图"_s);
+    EXPECT_EQ(project.program().step(0), (Step{"LD", "X7", "first"}));
     EXPECT_EQ(project.grid().cell(5).type, kContact);
-    EXPECT_EQ(project.program().projectName, QStringLiteral("halves"));
+    EXPECT_EQ(project.program().projectName, u"halves"_s);
 }
 
 TEST_F(ProjectFlowTest, BlockSavedAndInsertedAtTheCurrentStep)
 {
-    newProject(QStringLiteral("blocks"));
+    newProject("blocks");
     for (int i = 0; i < 15; ++i)
-        project.program().step(i) = Step{QStringLiteral("LD"), QStringLiteral("X%1").arg(i), {}};
+        project.program().step(i) = Step{"LD", QStringLiteral("X%1").arg(i), {}};
     project.notifyStepsChanged();
     project.program().curStep = 10;
     choose("mnuIFirst");
     project.program().curStep = 12;
     choose("mnuILast");
-    prompts.saveAnswers = {path(QStringLiteral("block.ins"))};
+    prompts.saveAnswers = {path("block.ins")};
     choose("mnuISaveB");
-    EXPECT_EQ(prompts.saveAsked.last().title, QStringLiteral("编辑块另存为"));
-    EXPECT_EQ(lineCount(path(QStringLiteral("block.ins"))), 6);
+    EXPECT_EQ(prompts.saveAsked.last().title, u"编辑块另存为"_s);
+    EXPECT_EQ(lineCount("block.ins"), 6);
 
     project.program().curStep = 3;
-    prompts.openAnswers = {path(QStringLiteral("block.ins"))};
+    prompts.openAnswers = {path("block.ins")};
     choose("mnuIOpen");
-    EXPECT_EQ(prompts.openAsked.last().title, QStringLiteral("导入指令表"));
-    EXPECT_EQ(project.program().step(3).data, QStringLiteral("X10"));
-    EXPECT_EQ(project.program().step(5).data, QStringLiteral("X12"));
-    EXPECT_EQ(project.program().step(6).data, QStringLiteral("X3"));
-    EXPECT_EQ(project.program().step(17).data, QStringLiteral("X14"));
+    EXPECT_EQ(prompts.openAsked.last().title, u"导入指令表"_s);
+    EXPECT_EQ(project.program().step(3).data, u"X10"_s);
+    EXPECT_EQ(project.program().step(5).data, u"X12"_s);
+    EXPECT_EQ(project.program().step(6).data, u"X3"_s);
+    EXPECT_EQ(project.program().step(17).data, u"X14"_s);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 // An editor shown offscreen and active, whose messages are collected instead of shown.
 class EditorFixture : public ::testing::Test {
@@ -23,17 +24,16 @@ protected:
     void SetUp() override
     {
         editor = std::make_unique<ladrix::InstrEditor>(project);
-        editor->setMessageSink([this](QWidget*, const QString& title, const QString& text) {
-            messages.push_back({title, text});
-        });
-        showActive(editor.get());
+        editor->setMessageSink(collectMessages());
+        editor->show();
+        editor->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     }
-
-    static void showActive(QWidget* w)
+    ladrix::MessageSink collectMessages()
     {
-        w->show();
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        return [this](QWidget*, const QString& title, const QString& text) {
+            messages.push_back({title, text});
+        };
     }
 
     QLineEdit* row(int r) const
@@ -49,6 +49,13 @@ protected:
         return editor->findChild<QLabel*>(QStringLiteral("labE_%1").arg(r));
     }
     ladrix::Step& step(int i) { return project.program().step(i); }
+    // Stores the given steps and tells the editor.
+    void setSteps(std::initializer_list<std::pair<int, ladrix::Step>> steps)
+    {
+        for (const auto& [i, s] : steps)
+            step(i) = s;
+        project.notifyStepsChanged();
+    }
 
     void focusRow(int r)
     {

@@ -19,15 +19,12 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        step(3) = {"LD", "X0", "start"};
-        step(10) = {"LD", "X1", ""};
-        step(500) = {"LD", "X2", ""};
-        step(990) = {"LD", "X3", "late"};
-        project.notifyStepsChanged();
+        setSteps({{3, {"LD", "X0", "start"}},
+                  {10, {"LD", "X1", ""}},
+                  {500, {"LD", "X2", ""}},
+                  {990, {"LD", "X3", "late"}}});
         dialog = std::make_unique<FindDialog>(project, *editor);
-        dialog->setMessageSink([this](QWidget*, const QString& title, const QString& text) {
-            messages.push_back({title, text});
-        });
+        dialog->setMessageSink(collectMessages());
     }
     void TearDown() override { dialog.reset(); }
 

@@ -18,12 +18,11 @@ TEST_F(InstrEditorTest, PagesThroughTheStepsOfEitherModel)
 {
     EXPECT_EQ(editor->objectName(), "frmInstr");
     EXPECT_EQ(editor->windowTitle(), "指令表编辑器");
-    step(1) = {"OUT", "T050", "delay"};
-    step(2) = {"", "", "note"};
-    step(9) = {"OUT", "M100", QString(80, u'W')};
-    project.notifyStepsChanged();
-    for (int r = 0; r < InstrEditor::kRows; ++r)
-        EXPECT_EQ(stepLabel(r)->text(), QStringLiteral("%1").arg(r, 4, 10, QChar(u'0')));
+    setSteps({{1, {"OUT", "T050", "delay"}},
+              {2, {"", "", "note"}},
+              {9, {"OUT", "M100", QString(80, u'W')}}});
+    EXPECT_EQ(stepLabel(0)->text(), "0000");
+    EXPECT_EQ(stepLabel(InstrEditor::kRows - 1)->text(), "0019");
     EXPECT_EQ(row(1)->text(), "OUT    T050  'delay");
     EXPECT_EQ(row(2)->text(), "    'note");
     EXPECT_EQ(row(3)->text(), "");
@@ -69,8 +68,7 @@ TEST_F(InstrEditorTest, ArrowKeysStopAtTheEndsOfTheRange)
 
 TEST_F(InstrEditorTest, EnterStoresTheRowAndScrollsFromTheLastRow)
 {
-    step(20) = {"OUT", "Y30", ""};
-    project.notifyStepsChanged();
+    setSteps({{20, {"OUT", "Y30", ""}}});
     typeInto(2, "OUT y30");
     press(2, Qt::Key_Enter);
     EXPECT_TRUE(row(3)->hasFocus());
@@ -88,9 +86,7 @@ TEST_F(InstrEditorTest, EnterStoresTheRowAndScrollsFromTheLastRow)
 
 TEST_F(InstrEditorTest, UpInFirstRowAndInsertKeyLoseTypedText)
 {
-    step(4) = {"LD", "X1", ""};
-    step(5) = {"LD", "X2", ""};
-    project.notifyStepsChanged();
+    setSteps({{4, {"LD", "X1", ""}}, {5, {"LD", "X2", ""}}});
     editor->showStep(5);
     typeInto(0, "out y31");
     press(0, Qt::Key_Up);
@@ -114,8 +110,7 @@ TEST_F(InstrEditorTest, RefusedLinesShowTheMessageAndKeepTheOldStep)
         {"out x0", app, QStringLiteral("指令OUT不支持X")},
         {"ld x99999", QStringLiteral("错误 6"), QString()},
     };
-    step(7) = {"LD", "X0", "old"};
-    project.notifyStepsChanged();
+    setSteps({{7, {"LD", "X0", "old"}}});
     for (const auto& [line, title, text] : cases) {
         messages.clear();
         typeInto(7, QString::fromUtf8(line));
@@ -123,9 +118,8 @@ TEST_F(InstrEditorTest, RefusedLinesShowTheMessageAndKeepTheOldStep)
         ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 1; })) << line;
         EXPECT_EQ(messages[0].title, title);
         EXPECT_FALSE(messages[0].text.isEmpty());
-        if (!text.isEmpty()) {
+        if (!text.isEmpty())
             EXPECT_EQ(messages[0].text, text);
-        }
         EXPECT_EQ(step(7), (Step{"LD", "X0", "old"}));
         EXPECT_EQ(row(7)->text(), "LD     X0  'old");
     }
@@ -156,10 +150,7 @@ TEST_F(InstrEditorTest, LeavingUneditedRowsNeverChangesSteps)
 
 TEST_F(InstrEditorTest, EditedRowsKeepTheirComments)
 {
-    step(3) = {"LD", "X0", "note"};
-    step(4) = {"", "", "only"};
-    step(5) = {"LD", "X0", "keep"};
-    project.notifyStepsChanged();
+    setSteps({{3, {"LD", "X0", "note"}}, {4, {"", "", "only"}}, {5, {"LD", "X0", "keep"}}});
     focusRow(3);
     QTest::keyClick(row(3), Qt::Key_Home);
     for (int i = 0; i < 8; ++i)
