@@ -3,6 +3,8 @@
 #include "RuntimeError.h"
 
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace ladrix {
@@ -43,8 +45,7 @@ double readNumber(QStringView text)
         } else if (c == u'.' && !seenPoint && !inExponent) {
             number += '.';
             seenPoint = true;
-        } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && !inExponent &&
-                   seenDigit) {
+        } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && !inExponent && seenDigit) {
             mantissaEnd = number.size();
             number += 'e';
             inExponent = true;
@@ -58,8 +59,14 @@ double readNumber(QStringView text)
         return 0.0;
     if (inExponent && !exponentHasDigit)
         number.resize(mantissaEnd);
-    // strtod saturates huge exponents to infinity, which the 16-bit conversion rejects.
-    return std::strtod(number.c_str(), nullptr);
+    // The C locale, not the user's: the application sets LC_NUMERIC from the environment, and
+    // strtod would then stop at the point under a locale that writes 12,3. A value beyond the
+    // double range reads as the largest double, which the 16-bit conversion rejects.
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
+    double value = 0.0;
+    in >> value;
+    return value;
 }
 
 qint16 toInteger16(double value, QStringView source)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 using namespace ladrix;
 
 TEST(NumberReading, ReadsDecimalPrefixIgnoringBlanks)
@@ -14,6 +17,20 @@ TEST(NumberReading, ReadsDecimalPrefixIgnoringBlanks)
     EXPECT_DOUBLE_EQ(readNumber(u"1.2.3"), 1.2);
     EXPECT_DOUBLE_EQ(readNumber(u"1e2"), 100);
     EXPECT_DOUBLE_EQ(readNumber(u"7e"), 7);
+}
+
+// The application takes LC_NUMERIC from the environment; a decimal comma there must not change
+// how a program's numbers read.
+TEST(NumberReading, PointIsTheDecimalSignWhateverTheLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    const double value = readNumber(u"12.5");
+    const qint16 rounded = readInteger16(u"27.6");
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_DOUBLE_EQ(value, 12.5);
+    EXPECT_EQ(rounded, 28);
 }
 
 TEST(NumberReading, TextWithoutDigitsGivesZero)
