@@ -106,7 +106,7 @@ std::unique_ptr<Link> makeLink(const QString& setting, QString* error)
     if (device.isEmpty())
         return nullptr;
     if (device == QLatin1String(kSimPort))
-        return std::make_unique<SimLink>();
+        return SimLink::toSharedController();
     return std::make_unique<SerialLink>(device);
 }
 

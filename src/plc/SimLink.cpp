@@ -3,9 +3,21 @@
 namespace ladrix::plc {
 
 SimLink::SimLink(int stepCount, QObject* parent)
-    : Link(parent), m_controller(stepCount),
+    : SimLink(std::make_shared<Controller>(stepCount), parent)
+{
+}
+
+SimLink::SimLink(std::shared_ptr<Controller> controller, QObject* parent)
+    : Link(parent), m_controller(std::move(controller)),
       m_replies([this](const QByteArray& bytes) { deliver(bytes); }, this)
 {
+}
+
+std::unique_ptr<SimLink> SimLink::toSharedController()
+{
+    // Room for the second model's 2000 steps; keys reach the first thousand as on either model.
+    static const auto shared = std::make_shared<Controller>(2000);
+    return std::unique_ptr<SimLink>(new SimLink(shared, nullptr));
 }
 
 bool SimLink::open()
@@ -27,8 +39,12 @@ bool SimLink::write(const QByteArray& bytes)
     if (!m_open)
         return false;
     for (char b : bytes) {
-        m_replies.push(m_faults.shape(m_controller.receive(static_cast<std::uint8_t>(b))),
-                       m_faults.faults().latencyMs);
+        QByteArray reply;
+        {
+            const std::lock_guard lock(m_controller->mutex);
+            reply = m_controller->sim.receive(static_cast<std::uint8_t>(b));
+        }
+        m_replies.push(m_faults.shape(reply), m_faults.faults().latencyMs);
     }
     return true;
 }

@@ -4,6 +4,9 @@
 #include "ReplyQueue.h"
 #include "SimController.h"
 
+#include <memory>
+#include <mutex>
+
 namespace ladrix::plc {
 
 // A link to the simulated controller inside this process. Replies arrive as from a port: after
@@ -13,7 +16,11 @@ class SimLink final : public Link {
     Q_DISABLE_COPY_MOVE(SimLink)
 
 public:
+    // A link to a controller of its own.
     explicit SimLink(int stepCount = 1000, QObject* parent = nullptr);
+    // A link to the one controller that every "sim" port of this process reaches, so its
+    // program outlives a reconnection, as a real controller's does.
+    static std::unique_ptr<SimLink> toSharedController();
 
     bool open() override;
     void close() override;
@@ -24,13 +31,20 @@ public:
     QString errorString() const override { return QString(); }
     QString description() const override { return QStringLiteral("sim"); }
 
-    SimController& controller() { return m_controller; }
+    SimController& controller() { return m_controller->sim; }
     void setFaults(const SimFaults& faults) { m_faults.setFaults(faults); }
 
 private:
+    // Links of different threads may share one controller.
+    struct Controller {
+        explicit Controller(int stepCount) : sim(stepCount) {}
+        std::mutex mutex;
+        SimController sim;
+    };
+    SimLink(std::shared_ptr<Controller> controller, QObject* parent);
     void deliver(const QByteArray& bytes);
 
-    SimController m_controller;
+    std::shared_ptr<Controller> m_controller;
     FaultyReplies m_faults;
     ReplyQueue m_replies;
     QByteArray m_input;

@@ -68,7 +68,12 @@ TEST_F(Session, ConnectThenKeyWriteAndKeyReadGiveTheProgramBack)
     ASSERT_FALSE(progress.isEmpty());
     EXPECT_EQ(progress.last().at(1).toInt(), program.getEndStep()); // the bar ends full
 
-    const auto read = await(session, [&] { return session.readProgram(ReadRange{}, 999); });
+    // The simulated controller keeps its program when it is connected to again, from any
+    // session of the program.
+    PlcSession other;
+    other.setKeyTiming(KeyTiming{2, 150});
+    ASSERT_TRUE(await(other, [&] { return other.connectPlc(QStringLiteral("sim")); }));
+    const auto read = await(other, [&] { return other.readProgram(ReadRange{}, 999); });
     ASSERT_TRUE(read);
     ASSERT_TRUE(read->ok());
     ProgramStore back;
