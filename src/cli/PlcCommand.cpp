@@ -52,16 +52,18 @@ int runPlc(const QStringList& args, Io& io)
         return kUsageOrInput;
     }
     bool timedOut = false;
-    QObject::connect(&session, &plc::PlcSession::keyExchanged, [&](const plc::KeyResult& k) {
-        if (k.ok()) {
-            const QString ins = k.display.ins.isEmpty() ? QStringLiteral("-") : k.display.ins;
-            io.out << k.key << ' ' << ins << ' ' << k.display.num << "\n";
-        } else {
-            io.out << k.key << " Error\n";
-            timedOut = true;
-        }
-        io.out.flush();
-    });
+    // Taken on this thread, in order, before the sequence's result.
+    QObject::connect(
+        &session, &plc::PlcSession::keyExchanged, &session, [&](const plc::KeyResult& k) {
+            if (k.ok()) {
+                const QString ins = k.display.ins.isEmpty() ? QStringLiteral("-") : k.display.ins;
+                io.out << k.key << ' ' << ins << ' ' << k.display.num << "\n";
+            } else {
+                io.out << k.key << " Error\n";
+                timedOut = true;
+            }
+            io.out.flush();
+        });
     const plc::SequenceResult sent = await(session, [&] { return session.sendKeys(codes); });
     if (sent.outcome == plc::SequenceOutcome::LinkFailed && !sent.dialogText.isEmpty())
         io.err << "plc: port fault: " << sent.dialogText << "\n";
