@@ -63,10 +63,13 @@ void ClassicTextWriter::writeInteger(int value)
     m_text += kLineEnd;
 }
 
-QByteArray ClassicTextWriter::encoded() const
+QByteArray ClassicTextWriter::encoded(bool* lossless) const
 {
     QStringEncoder encoder("GBK");
-    return encoder.encode(m_text);
+    QByteArray bytes = encoder.encode(m_text);
+    if (lossless)
+        *lossless = !encoder.hasError();
+    return bytes;
 }
 
 } // namespace ladrix

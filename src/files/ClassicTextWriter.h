@@ -18,8 +18,9 @@ public:
     void writeText(QStringView text);
     void writeInteger(int value);
 
-    // The file's bytes in code page 936.
-    QByteArray encoded() const;
+    // The file's bytes in code page 936. Characters the code page lacks are written as "?";
+    // `lossless`, when given, tells whether every character could be written.
+    QByteArray encoded(bool* lossless = nullptr) const;
     qsizetype lineCount() const { return m_lines; }
 
 private:

@@ -101,7 +101,16 @@ FileStatus writeFields(const QString& path, qsizetype expectedLines,
 {
     ClassicTextWriter writer(expectedLines);
     write(writer);
-    return writeAtomically(path, writer.encoded());
+    bool lossless = true;
+    const QByteArray bytes = writer.encoded(&lossless);
+    FileStatus status = writeAtomically(path, bytes);
+    // The file is still written: losing the whole save would be worse than losing the
+    // characters, but the user has to know.
+    if (status && !lossless)
+        status.message =
+            QStringLiteral("文件 %1 已保存，但其中有的字符无法用 GBK 编码保存，已写成“?”")
+                .arg(shown(path));
+    return status;
 }
 
 } // namespace ladrix

@@ -26,7 +26,8 @@ FileStatus readOutcome(const QString& path, const ClassicTextReader& reader, boo
 // wanted. The caller applies what was read only when the result is ok.
 FileStatus readFields(const QString& path, const std::function<bool(ClassicTextReader&)>& read);
 
-// Builds the file with `write` and saves it atomically.
+// Builds the file with `write` and saves it atomically. A saved file whose texts held characters
+// that code page 936 lacks stays ok, with a message saying they were written as "?".
 FileStatus writeFields(const QString& path, qsizetype expectedLines,
                        const std::function<void(ClassicTextWriter&)>& write);
 

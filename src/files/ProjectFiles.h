@@ -13,7 +13,8 @@ namespace ladrix {
 // 62 input past end of file, 75 path/file access error) and a message naming the reason.
 // `truncated` marks a read that ended early: what was read is applied, the rest kept.
 // A read that succeeded but met damaged values (no number, unknown code, overlong text) stays
-// ok with number 13 and a message; those entries keep their previous values.
+// ok with number 13 and a message; those entries keep their previous values. A save whose texts
+// held characters code page 936 lacks writes them as "?" and stays ok with a message.
 struct FileStatus {
     bool ok = true;
     bool truncated = false;

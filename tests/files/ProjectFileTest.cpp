@@ -208,3 +208,18 @@ TEST_F(ProjectFileTest, WriteThatFailsHalfWayKeepsTheOldFile)
     EXPECT_EQ(QDir(m_files.folder()).entryList(QDir::Files), QStringList({"keep.lrp"}));
     EXPECT_TRUE(m_store.projectFile.isEmpty());
 }
+
+TEST_F(ProjectFileTest, CharactersOutsideCodePage936AreSavedAsQuestionMarksWithAWarning)
+{
+    m_store.projectName = "p";
+    m_grid.cell(5).dev = QStringLiteral("X0 한");
+    const FileStatus lossy = saveProject(m_files.path("p.lrp"), m_store, m_grid);
+    ASSERT_TRUE(lossy);
+    EXPECT_FALSE(lossy.message.isEmpty());
+    EXPECT_EQ(m_files.lines("p.lrp")[4002 + 5 * 5 + 3], "X0 ?");
+
+    m_grid.cell(5).dev = QStringLiteral("定时");
+    const FileStatus clean = saveProject(m_files.path("p.lrp"), m_store, m_grid);
+    ASSERT_TRUE(clean);
+    EXPECT_TRUE(clean.message.isEmpty());
+}
