@@ -24,8 +24,8 @@ public:
     virtual bool write(const QByteArray& bytes) = 0;
     virtual qint64 bytesAvailable() const = 0;
     virtual QByteArray readAll() = 0;
-    // Drops every byte waiting to be read.
-    void discardInput() { readAll(); }
+    // Drops every byte waiting to be read, also what the driver holds but has not passed on.
+    virtual void discardInput() { readAll(); }
     virtual QString errorString() const = 0;
     // Human-readable name of what the link talks to ("/dev/ttyUSB0", "sim").
     virtual QString description() const = 0;

@@ -60,6 +60,12 @@ QByteArray SerialLink::readAll()
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
 }
 
+void SerialLink::discardInput()
+{
+    if (m_port.isOpen())
+        m_port.clear(QSerialPort::Input);
+}
+
 QString SerialLink::errorString() const
 {
     return m_error;

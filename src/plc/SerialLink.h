@@ -22,6 +22,7 @@ public:
     bool write(const QByteArray& bytes) override;
     qint64 bytesAvailable() const override;
     QByteArray readAll() override;
+    void discardInput() override;
     QString errorString() const override;
     QString description() const override;
 

@@ -4,7 +4,10 @@
 #include "plc/SerialLink.h"
 
 #include <QElapsedTimer>
+#include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace ladrix::plc;
 
@@ -33,4 +36,23 @@ TEST(PtySerial, SerialPortGetsRepliesLateWithLatencyAndNoneWhenSilent)
     t.restart();
     EXPECT_EQ(keys.exchange(key::Clear).outcome, KeyOutcome::TimedOut);
     EXPECT_GE(t.elapsed(), 60 + 625);
+}
+
+// Bytes the driver holds but the port has not yet taken in are dropped too, so a late reply
+// to an earlier key cannot count as the reply to the next one.
+TEST(PtySerial, DiscardDropsInputTheDriverStillHolds)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    SerialLink port(QString::fromLocal8Bit(ptsname(master)));
+    ASSERT_TRUE(port.open()) << port.errorString().toStdString();
+    ASSERT_EQ(::write(master, "\0\x0c\0\x02\x07", 5), 5);
+    ::usleep(50000); // the bytes reach the terminal; no event lets the port take them in
+    port.discardInput();
+    QTest::qWait(100);
+    EXPECT_EQ(port.bytesAvailable(), 0);
+    port.close();
+    ::close(master);
 }
