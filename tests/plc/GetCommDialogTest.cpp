@@ -88,6 +88,13 @@ TEST_F(GetCommDialogTest, OkStoresTheChoiceAndCancelDoesNot)
     EXPECT_EQ(rejected.count(), 1);
     EXPECT_EQ(readPortSetting(), u"5");
 
+    // A device stored by its path is offered and stays chosen.
+    savePortSetting(QStringLiteral("/dev/ttyUSB3"));
+    open(true);
+    EXPECT_EQ(combo->currentData().toString(), u"/dev/ttyUSB3");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(readPortSetting(), u"/dev/ttyUSB3");
+
     open(true);
     combo->setCurrentIndex(combo->findData(QStringLiteral("sim")));
     QSignalSpy accepted(dialog.get(), &QDialog::accepted);

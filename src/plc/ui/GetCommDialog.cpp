@@ -93,8 +93,14 @@ void GetCommDialog::finishProbing()
 {
     m_timer->stop();
     m_combo->addItem(simEntry(), QString::fromLatin1(kSimPort));
-    const int saved = m_combo->findData(readPortSetting().trimmed());
-    m_combo->setCurrentIndex(saved >= 0 ? saved : 0);
+    // A device stored by its path is offered as it is, so confirming keeps it.
+    const QString saved = readPortSetting().trimmed();
+    bool isNumber = false;
+    saved.toInt(&isNumber);
+    if (!isNumber && m_combo->findData(saved) < 0 && !resolvePort(saved).isEmpty())
+        m_combo->addItem(saved, saved);
+    const int index = m_combo->findData(saved);
+    m_combo->setCurrentIndex(index >= 0 ? index : 0);
     m_label->setText(doneText());
     m_ok->setEnabled(true);
     m_cancel->setEnabled(true);
