@@ -300,7 +300,10 @@ void InstrEditor::commitRow(int r)
 {
     QLineEdit* edit = m_rows[r].text;
     const int s = topStep() + r;
-    if (!edit->isModified() || !ProgramStore::inRange(s)) {
+    // A row typed back to what it showed counts as unedited: reading it back would lower the
+    // case of its comment.
+    if (!edit->isModified() || !ProgramStore::inRange(s) ||
+        edit->text() == rowText(m_project.program().step(s))) {
         vscChange();
         return;
     }

@@ -118,8 +118,9 @@ TEST_F(InstrEditorTest, RefusedLinesShowTheMessageAndKeepTheOldStep)
         ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 1; })) << line;
         EXPECT_EQ(messages[0].title, title);
         EXPECT_FALSE(messages[0].text.isEmpty());
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             EXPECT_EQ(messages[0].text, text);
+        }
         EXPECT_EQ(step(7), (Step{"LD", "X0", "old"}));
         EXPECT_EQ(row(7)->text(), "LD     X0  'old");
     }
@@ -142,6 +143,12 @@ TEST_F(InstrEditorTest, LeavingUneditedRowsNeverChangesSteps)
     for (int r = 19; r > 0; --r)
         press(r, Qt::Key_Up);
     focusRow(3);
+    focusRow(2);
+    // Typed and taken back: still the same step, its comment's case included.
+    focusRow(1);
+    QTest::keyClick(row(1), Qt::Key_End);
+    QTest::keyClick(row(1), Qt::Key_X);
+    QTest::keyClick(row(1), Qt::Key_Backspace);
     focusRow(2);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(step(i), original[i]) << i;
