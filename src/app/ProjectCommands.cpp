@@ -14,6 +14,12 @@ namespace ladrix {
 
 namespace {
 
+// The file was read to its end without a damaged value.
+bool readWhole(const FileStatus& status)
+{
+    return !status.truncated && status.message.isEmpty();
+}
+
 bool namesFolder(const QString& path)
 {
     return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')) ||
@@ -81,8 +87,8 @@ bool ProjectCommands::openProject(const QString& fileName)
     m_project.notifyStepsChanged();
     m_project.notifyGridChanged();
     m_project.notifyStateChanged();
-    // A file that ended early does not hold what is now on screen.
-    if (!status.truncated)
+    // A file that ended early or held damaged values does not hold what is now on screen.
+    if (readWhole(status))
         m_project.markSaved();
     report(status, path);
     m_hooks.showInstrEditor();
@@ -127,12 +133,16 @@ bool ProjectCommands::importZk1(const QString& fileName)
         return false;
 
     const FileStatus status = ladrix::importZk1(path, m_project.program());
-    // The steps were cleared even when the file could not be read, so redraw either way.
+    if (!status.ok) {
+        // Nothing was read, so the program is left as it was.
+        report(status, path);
+        return false;
+    }
     m_project.notifyStepsChanged();
     m_project.notifyStateChanged();
-    const bool ok = report(status, path);
     m_hooks.showInstrEditor();
-    return ok;
+    report(status, path);
+    return true;
 }
 
 bool ProjectCommands::saveInstructionListAs()
@@ -221,6 +231,9 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path)
         if (!status.message.isEmpty())
             text += QLatin1Char('\n') + status.message;
         m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, text);
+    } else if (!status.message.isEmpty()) {
+        // Values that could not be read kept their previous contents: the user must know.
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, status.message);
     }
     return true;
 }

@@ -52,7 +52,7 @@ private:
     bool saveWith(const QString& title, const QString& filter, const FileAction& write);
     bool loadWith(const QString& title, const QString& filter, const FileAction& read,
                   const std::function<void()>& applied);
-    // True when the status is a success; a truncated read is warned about as well.
+    // True when the status is a success; a truncated or damaged read is warned about as well.
     bool report(const FileStatus& status, const QString& path);
     // Where a file dialog starts: the project's folder with the project name.
     QString proposedName() const;

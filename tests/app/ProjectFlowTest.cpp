@@ -156,6 +156,14 @@ TEST_F(ProjectFlowTest, FailedOpenIsReportedAndKeepsTheProject)
     EXPECT_FALSE(prompts.messages[0].text.isEmpty());
     EXPECT_EQ(project.program().projectName, u"safe"_s);
     EXPECT_EQ(project.program().step(0).data, u"X2"_s);
+
+    prompts.openAnswers = {path("missing.zk1")};
+    choose("mnuFImp");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[1].title, u"错误 53"_s);
+    EXPECT_EQ(project.program().projectName, u"safe"_s);
+    EXPECT_EQ(project.program().step(0).data, u"X2"_s);
+    EXPECT_FALSE(project.isModified());
 }
 
 TEST_F(ProjectFlowTest, FailedSaveIsReportedAndTheChangesStayUnsaved)
@@ -171,7 +179,7 @@ TEST_F(ProjectFlowTest, FailedSaveIsReportedAndTheChangesStayUnsaved)
     EXPECT_TRUE(project.program().projectFile.isEmpty());
 }
 
-TEST_F(ProjectFlowTest, TruncatedProjectIsWarnedAboutAndLeftUnsaved)
+TEST_F(ProjectFlowTest, TruncatedOrDamagedProjectIsWarnedAboutAndLeftUnsaved)
 {
     prompts.openAnswers = {writeFile("short.lrp", "short\r\n 1 \r\nLD\r\nX0\r\n")};
     choose("mnuFOpen");
@@ -179,6 +187,20 @@ TEST_F(ProjectFlowTest, TruncatedProjectIsWarnedAboutAndLeftUnsaved)
     EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(prompts.messages[0].text.contains("short.lrp"));
     EXPECT_EQ(project.program().step(0).ins, u"LD"_s);
+    EXPECT_TRUE(project.isModified());
+
+    // Complete, but the model line is no number: that value keeps what it was.
+    const QByteArray damaged = "damaged\r\nzz\r\nOUT\r\nY30\r\n" +
+                               QByteArray("\r\n").repeated(3998) +
+                               QByteArray(" 0 \r\n 0 \r\n 0 \r\n\r\n\r\n").repeated(10001);
+    prompts.saveChoices = {Choice::Discard};
+    prompts.openAnswers = {writeFile("damaged.lrp", damaged)};
+    choose("mnuFOpen");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
+    EXPECT_TRUE(prompts.messages[1].text.contains("damaged.lrp"));
+    EXPECT_EQ(project.program().step(0).ins, u"OUT"_s);
+    EXPECT_EQ(project.program().plcType, 1);
     EXPECT_TRUE(project.isModified());
 }
 
