@@ -106,8 +106,16 @@ void MainWindow::addInstrCommands()
             m_find = new FindDialog(m_project, m_instr->editor(), this);
         m_prompts.runDialog(*m_find);
     });
-    add(QStringLiteral("mnuIInsert"), [this] { m_instr->editor().insertIns(); });
-    add(QStringLiteral("mnuIDelete"), [this] { m_instr->editor().deleteIns(); });
+    // A row being typed is stored first, so the step moves with the others instead of being
+    // lost to the redraw.
+    add(QStringLiteral("mnuIInsert"), [this] {
+        m_instr->commitEdits();
+        m_instr->editor().insertIns();
+    });
+    add(QStringLiteral("mnuIDelete"), [this] {
+        m_instr->commitEdits();
+        m_instr->editor().deleteIns();
+    });
     add(QStringLiteral("mnuIOpen"), [this] {
         m_instr->commitEdits();
         m_commands->insertFile();

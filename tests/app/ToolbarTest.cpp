@@ -41,11 +41,20 @@ TEST_F(ToolbarTest, InsertAndDeleteButtonsReachTheEditorOnlyWithAProject)
 
     newProject();
     fillSteps(3);
-    project.program().curStep = 1;
+    // A row being typed moves with the steps instead of being lost to the redraw.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* row = window->instrWindow().editor().findChild<QLineEdit*>("txtIns_1");
+    QTest::mouseClick(row, Qt::LeftButton);
+    QTest::keyClick(row, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(row, "out y31");
+    EXPECT_EQ(project.program().curStep, 1);
     clickTool("mnuIInsert");
     EXPECT_TRUE(project.program().step(1).isEmpty());
+    EXPECT_EQ(project.program().step(2), (Step{"OUT", "Y31", {}}));
     clickTool("mnuIDelete");
-    EXPECT_EQ(project.program().step(1).data, u"M101"_s);
+    EXPECT_EQ(project.program().step(1), (Step{"OUT", "Y31", {}}));
+    EXPECT_EQ(project.program().step(2).data, u"M102"_s);
 }
 
 TEST_F(ToolbarTest, FindReportOutlivesTheDialogAndTheCriteriaAreKept)
