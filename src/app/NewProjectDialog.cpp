@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,8 +18,10 @@ namespace ladrix {
 
 QString projectNameProblem(const QString& name)
 {
-    if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
-        return QStringLiteral("工程名称不能包含逗号（,）或双引号（\"）。");
+    // A comma or quote ends the field early, and a line break (from a paste) splits the line.
+    static const QRegularExpression unreadable(QStringLiteral("[,\"\r\n]"));
+    if (name.contains(unreadable))
+        return QStringLiteral("工程名称不能包含逗号（,）、双引号（\"）或换行。");
     return {};
 }
 

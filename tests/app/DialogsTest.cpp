@@ -70,7 +70,7 @@ TEST_F(NewProjectDialogTest, BlankNameBecomesTheDefaultAndBlanksAroundAreDropped
 
 TEST_F(NewProjectDialogTest, NamesThatWouldNotReadBackAreRefused)
 {
-    for (const char* bad : {"a,b", "\"quoted", "in\"side"})
+    for (const char* bad : {"a,b", "\"quoted", "in\"side", "two\nlines", "cr\r"})
         EXPECT_FALSE(projectNameProblem(QString::fromUtf8(bad)).isEmpty()) << bad;
     EXPECT_TRUE(projectNameProblem("水泵 1").isEmpty());
 
