@@ -17,7 +17,7 @@ inline constexpr int kMaxOperands = 256;
 int splitLine(QString& line, QString& ins, QString& rem, QStringList& args);
 
 // Checks a mnemonic and its first operand; returns "" when acceptable, else the message.
-// `ins` is changed to upper case (lower case when it is no mnemonic).
+// `ins` is lowered, and raised to upper case again when an operand is checked.
 // Throws RuntimeError(Overflow) for a device number beyond 16 bits.
 QString checkIns(QString& ins, const QString& data);
 
