@@ -153,6 +153,7 @@ void InstrEditor::refreshState()
 
 void InstrEditor::redrawRows(bool keepTyped)
 {
+    const int oldTop = topStep();
     syncScrollRange();
     const ProgramStore& store = m_project.program();
     const int top = topStep();
@@ -171,6 +172,9 @@ void InstrEditor::redrawRows(bool keepTyped)
         }
         row.text->setModified(false);
     }
+    // A smaller model pulled the page up under the focused row: the current step follows it.
+    if (topStep() != oldTop)
+        followFocusedRow();
 }
 
 void InstrEditor::insertIns()

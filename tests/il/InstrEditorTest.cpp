@@ -40,9 +40,12 @@ TEST_F(InstrEditorTest, PagesThroughTheStepsOfEitherModel)
     EXPECT_EQ(editor->topStep(), 1980);
     EXPECT_EQ(stepLabel(0)->text(), "1980");
     EXPECT_EQ(stepLabel(19)->text(), "1999");
+    focusRow(10);
+    EXPECT_EQ(project.program().curStep, 1990);
     project.program().plcType = 0;
     project.notifyStateChanged();
     EXPECT_EQ(stepLabel(19)->text(), "0999");
+    EXPECT_EQ(project.program().curStep, 990);
     // Latin letters and digits share one width, so the blank-filled columns line up.
     const QFontMetrics fm(row(0)->font());
     EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("LDI  ")),
