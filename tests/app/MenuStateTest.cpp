@@ -2,6 +2,8 @@
 
 #include "il/InstrEditor.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 
 namespace ladrix::test {
@@ -103,9 +105,16 @@ TEST_F(MenuStateTest, InstrWindowToggleFollowsTheWindow)
     choose("mnuIView");
     expectEditorShown(true);
 
-    // Closing the editor by its frame only removes the check.
-    window->instrWindow().editor().close();
+    // Closing the editor by its frame only removes the check, and keeps a row being typed.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* row = window->instrWindow().editor().findChild<QLineEdit*>("txtIns_0");
+    QTest::mouseClick(row, Qt::LeftButton);
+    QTest::keyClicks(row, "ld x5");
+    ASSERT_EQ(window->mdiArea()->subWindowList().size(), 1);
+    window->mdiArea()->subWindowList().constFirst()->close();
     EXPECT_FALSE(menu("mnuIView")->isChecked());
+    EXPECT_EQ(project.program().step(0), (Step{"LD", "X5", {}}));
     choose("mnuIView");
     EXPECT_TRUE(window->instrWindow().editor().isVisible());
 }
