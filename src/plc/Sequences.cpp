@@ -92,9 +92,13 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
         count = last - start;
 
     run.message(text::clearingOld());
-    KeyResult k = run.keys({key::Ori9, key::Clear, key::Step, key::Nop0, key::Step, key::Ori9,
-                            key::Ori9, key::Ori9, key::Del});
+    KeyResult k = run.keys(
+        {key::Ori9, key::Clear, key::Step, key::Nop0, key::Step, key::Ori9, key::Ori9, key::Ori9});
     if (!k.ok())
+        return keyFailed(r, k, run);
+    // The controller may answer the deletion only when it is done; the CLEAR after its delay
+    // tells whether it is still there.
+    if ((k = run.key(key::Del)).outcome == KeyOutcome::LinkFailed)
         return keyFailed(r, k, run);
     run.waitMs(run.delays().afterClearMs);
     if (!(k = run.key(key::Clear)).ok())

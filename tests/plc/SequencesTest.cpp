@@ -1,3 +1,4 @@
+#include "FakeLink.h"
 #include "SequenceFixture.h"
 
 #include "plc/StepCoding.h"
@@ -103,6 +104,27 @@ TEST_F(WriteByKeys, SilentControllerIsAFailureNotASuccess)
     EXPECT_EQ(r.outcome, SequenceOutcome::TimedOut);
     EXPECT_EQ(r.message, u"PLC连接超时");
     EXPECT_EQ(sent.size(), 1u); // stopped at the first key
+}
+
+// The deletion may be answered late; the CLEAR after its delay decides whether the write goes on.
+TEST_F(WriteByKeys, LateAnswerToTheDeletionIsWaitedOut)
+{
+    for (const bool clearAnswered : {true, false}) {
+        FakeLink wire;
+        wire.open();
+        KeyExchange wireKeys(wire, KeyTiming{2, 100});
+        SequenceRunner writer(wire, wireKeys, TransferDelays{}.scaled(0.02), cancel);
+        for (int i = 0; i < 8; ++i)
+            wire.script({{0, displayReply(255, 15, 15, 15)}});
+        wire.script({}); // DEL
+        if (!clearAnswered)
+            wire.script({});
+        for (int i = 0; i < 11; ++i)
+            wire.script({{0, displayReply(2, 0, 0, 0)}});
+        const SequenceResult r = seq::writeByKeys(writer, programOf("END"), WriteRange{});
+        EXPECT_EQ(r.ok(), clearAnswered);
+        EXPECT_EQ(wire.written().back(), char(clearAnswered ? key::WriteMonitor : key::Clear));
+    }
 }
 
 TEST_F(WriteByKeys, CancelStopsAfterTheCurrentStep)
