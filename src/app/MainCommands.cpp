@@ -8,6 +8,7 @@
 #include "core/Project.h"
 #include "core/StepEditing.h"
 #include "il/FindDialog.h"
+#include "il/FindReport.h"
 #include "il/InstrEditor.h"
 #include "ladder/LadderCompiler.h"
 #include "ladder/LadderDrawer.h"
@@ -23,19 +24,22 @@ void MainWindow::registerCommands()
     addOtherCommands();
 }
 
-void MainWindow::afterSaveQuestion(const std::function<void()>& command)
+void MainWindow::afterSaveQuestion(const std::function<bool()>& command)
 {
     m_instr->commitEdits();
-    if (m_commands->maybeSave())
-        command();
+    // The steps found belong to the program just replaced; replacing in them would write into
+    // the new one.
+    if (m_commands->maybeSave() && command() && m_find)
+        m_find->report()->close();
 }
 
 void MainWindow::addFileCommands()
 {
     ProjectCommands& c = *m_commands;
-    add(QStringLiteral("mnuFNew"), [this, &c] { afterSaveQuestion([&c] { c.newProject(); }); });
+    add(QStringLiteral("mnuFNew"),
+        [this, &c] { afterSaveQuestion([&c] { return c.newProject(); }); });
     add(QStringLiteral("mnuFOpen"),
-        [this, &c] { afterSaveQuestion([&c] { c.openProject(QString()); }); });
+        [this, &c] { afterSaveQuestion([&c] { return c.openProject(QString()); }); });
     add(QStringLiteral("mnuFSave"), [this, &c] {
         m_instr->commitEdits();
         c.saveProject(m_project.program().projectFile);
@@ -44,7 +48,12 @@ void MainWindow::addFileCommands()
         m_instr->commitEdits();
         c.saveProject(QString());
     });
-    add(QStringLiteral("mnuFClose"), [this, &c] { afterSaveQuestion([&c] { c.closeProject(); }); });
+    add(QStringLiteral("mnuFClose"), [this, &c] {
+        afterSaveQuestion([&c] {
+            c.closeProject();
+            return true;
+        });
+    });
     add(QStringLiteral("mnuFISaveAs"), [this, &c] {
         m_instr->commitEdits();
         c.saveInstructionListAs();
@@ -53,7 +62,7 @@ void MainWindow::addFileCommands()
     add(QStringLiteral("mnuFOpenIns"), [&c] { c.loadInstructionList(); });
     add(QStringLiteral("mnuFOpenLad"), [&c] { c.loadLadder(); });
     add(QStringLiteral("mnuFImp"),
-        [this, &c] { afterSaveQuestion([&c] { c.importZk1(QString()); }); });
+        [this, &c] { afterSaveQuestion([&c] { return c.importZk1(QString()); }); });
     add(QStringLiteral("mnuFPrint"), [this] {
         m_instr->commitEdits();
         PrintDialog dialog(m_project, m_prompts, this);

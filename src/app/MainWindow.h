@@ -66,8 +66,9 @@ private:
     void addLadderCommands();
     void addOtherCommands();
     void add(const QString& name, std::function<void()> command);
-    // Runs `command` after the unsaved-changes question, unless the user cancels it.
-    void afterSaveQuestion(const std::function<void()>& command);
+    // Runs `command`, which replaces the program and says whether it did, after the
+    // unsaved-changes question, unless the user cancels it.
+    void afterSaveQuestion(const std::function<bool()>& command);
     void blockCommand(const std::function<void()>& edit, bool stepsChange);
     void toggleInstrWindow();
     void openHelp(const QString& page);

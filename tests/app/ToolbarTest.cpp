@@ -78,6 +78,14 @@ TEST_F(ToolbarTest, FindReportOutlivesTheDialogAndTheCriteriaAreKept)
     };
     clickTool("mnuIFind");
     EXPECT_EQ(window->findChildren<FindDialog*>().size(), 1);
+
+    // Its lines name steps of this program only: a cancelled New keeps it, a New closes it.
+    prompts.dialogDriver = nullptr;
+    prompts.saveChoices = {UserPrompts::SaveChoice::Discard, UserPrompts::SaveChoice::Discard};
+    choose("mnuFNew");
+    EXPECT_TRUE(report->isVisible());
+    newProject();
+    EXPECT_FALSE(report->isVisible());
 }
 
 TEST_F(ToolbarTest, ConvertButtonCompilesTheLadderAndShowsTheList)
