@@ -88,12 +88,6 @@ bool isOutputMnemonic(const QString& ins)
     return outputs.contains(ins);
 }
 
-bool isConditionMnemonic(const QString& ins)
-{
-    static const QStringList conditions{"LD", "LDI", "AND", "ANI", "OR", "ORI", "ANB", "ORB"};
-    return conditions.contains(ins);
-}
-
 EvaluationResult ProgramEvaluator::run(const std::vector<Step>& steps) const
 {
     Machine m{m_state, {}, false, {}};

@@ -34,8 +34,6 @@ struct EvaluationResult {
 
 // True for the mnemonics that drive an output: OUT and the function-box instructions.
 bool isOutputMnemonic(const QString& ins);
-// True for LD, LDI, AND, ANI, OR, ORI, ANB, ORB.
-bool isConditionMnemonic(const QString& ins);
 
 // Executes an instruction list as the controller does: contacts work on the top of a block
 // stack, ANB and ORB combine the two top blocks, outputs take the top block's value. An LD

@@ -21,11 +21,12 @@ bool isContact(const QString& ins)
     return opensBlock(ins) || ins == "AND" || ins == "ANI" || ins == "OR" || ins == "ORI";
 }
 
-EvaluationResult evaluate(const Rung& rung, const QStringList& devices, quint64 bits)
+EvaluationResult evaluate(const Rung& rung, const QStringList& devices,
+                          const std::vector<bool>& values)
 {
     const ProgramEvaluator eval([&](const QString& dev) {
         const qsizetype k = devices.indexOf(dev);
-        return k >= 0 && (bits >> k) & 1U;
+        return k >= 0 && values[std::size_t(k)];
     });
     return eval.run(rung.steps);
 }
@@ -42,17 +43,26 @@ Equivalence compareRung(int index, const Rung& a, const Rung& b)
         if (!devices.contains(d))
             devices << d;
     }
-    const int n = int(devices.size());
+    const std::size_t n = std::size_t(devices.size());
+    const QString where = QStringLiteral("rung %1: ").arg(index);
+    // A rung the block stack cannot execute faults whatever its contacts are; such rungs are
+    // only alike when they are written alike.
+    std::vector<bool> values(n, false);
+    const bool faultsA = !evaluate(a, devices, values).ok;
+    const bool faultsB = !evaluate(b, devices, values).ok;
+    if (faultsA || faultsB) {
+        if (faultsA && faultsB && a.steps == b.steps)
+            return {};
+        return {false, where + "a rung that cannot be executed differs"};
+    }
     const bool exhaustive = n <= kExhaustiveContacts;
     const quint64 count = exhaustive ? (quint64(1) << n) : quint64(kSampledCombinations);
     std::mt19937_64 random(20261208);
-    const QString where = QStringLiteral("rung %1: ").arg(index);
     for (quint64 c = 0; c < count; ++c) {
-        const quint64 bits = exhaustive ? c : random();
-        const EvaluationResult ra = evaluate(a, devices, bits);
-        const EvaluationResult rb = evaluate(b, devices, bits);
-        if (ra.ok != rb.ok)
-            return {false, where + "only one side faults: " + ra.fault + rb.fault};
+        for (std::size_t k = 0; k < n; ++k)
+            values[k] = exhaustive ? ((c >> k) & 1U) != 0 : (random() & 1U) != 0;
+        const EvaluationResult ra = evaluate(a, devices, values);
+        const EvaluationResult rb = evaluate(b, devices, values);
         if (ra.actions.size() != rb.actions.size())
             return {false, where + "different number of outputs"};
         for (std::size_t k = 0; k < ra.actions.size(); ++k) {
@@ -80,7 +90,8 @@ std::vector<Rung> splitRungs(const ProgramStore& store, int last)
         const QString ins = s.ins.trimmed().toUpper();
         if (ins.isEmpty())
             continue;
-        if (hasOutput && (isConditionMnemonic(ins) || opensBlock(ins))) {
+        // As the block stack runs it: only a block opened after an output starts a new rung.
+        if (hasOutput && opensBlock(ins)) {
             rungs.push_back(current);
             current = Rung{};
             hasOutput = false;

@@ -60,7 +60,28 @@ TEST(LadderRoundTrip, EquivalenceTellsListsApart)
     EXPECT_FALSE(compareLists(a, otherOrder, 2000).equal);
     const ProgramStore timer = programOf({"LD X0", "OUT T50", "K 10"});
     EXPECT_FALSE(compareLists(timer, programOf({"LD X0", "OUT T50", "K 11"}), 2000).equal);
+    // Contacts after an output go on working on the rung's block.
+    const ProgramStore afterOutput = programOf({"LD X0", "OUT Y30", "AND X1", "OUT Y31"});
+    EXPECT_FALSE(
+        compareLists(afterOutput, programOf({"LD X0", "OUT Y30", "AND X2", "OUT Y31"}), 2000)
+            .equal);
+    EXPECT_FALSE(
+        compareLists(afterOutput, programOf({"LD X0", "OUT Y30", "AND X1", "OUT Y32"}), 2000)
+            .equal);
+    // Rungs that cannot be executed are alike only when written alike.
+    const ProgramStore faulty = programOf({"LD X0", "ANB", "OUT Y30"});
+    EXPECT_TRUE(compareLists(faulty, faulty, 2000).equal);
+    EXPECT_FALSE(compareLists(faulty, programOf({"LD X0", "ANB", "OUT Y31"}), 2000).equal);
+    EXPECT_FALSE(compareLists(faulty, programOf({"LD X0", "OUT Y30"}), 2000).equal);
+    // More contacts than a combination has bits.
+    QStringList wide{"LD X0"};
+    for (int k = 1; k < 80; ++k)
+        wide << QStringLiteral("OR M%1").arg(k);
+    const ProgramStore wideRung = programOf(wide + QStringList{"OUT Y30"});
+    EXPECT_TRUE(compareLists(wideRung, wideRung, 2000).equal);
+    EXPECT_FALSE(compareLists(wideRung, programOf(wide + QStringList{"OUT Y31"}), 2000).equal);
     EXPECT_EQ(splitRungs(otherOrder, 2000).size(), 1U);
+    EXPECT_EQ(splitRungs(afterOutput, 2000).size(), 1U);
     EXPECT_EQ(splitRungs(programOf({"LD X0", "OUT Y30", "", "LDI X1", "OUT Y31"}), 2000).size(),
               2U);
 }
