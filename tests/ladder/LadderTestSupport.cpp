@@ -168,11 +168,15 @@ QStringList ProgramGenerator::outputs(int& rows)
     static const QStringList plain{"OUT Y30", "OUT Y31",  "OUT M110", "S M111",
                                    "R M111",  "PLS M112", "RST C61",  "SFT M113",
                                    "NOP",     "CJP D700", "EJP D700", "S S600"};
+    static const QStringList ownRung{"MC M120", "MCR M120", "END"};
     QStringList steps;
     const int count = 1 + pick(3);
     for (int k = 0; k < count; ++k) {
         const int kind = pick(6);
-        if (kind == 0)
+        // MC, MCR and END stand only first: the drawing starts a rung of its own for them.
+        if (k == 0 && pick(8) == 0)
+            steps << ownRung[pick(int(ownRung.size()))];
+        else if (kind == 0)
             steps << QStringLiteral("OUT T5%1").arg(pick(8))
                   << QStringLiteral("K %1").arg(pick(999));
         else if (kind == 1)

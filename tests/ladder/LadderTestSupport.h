@@ -38,7 +38,7 @@ QString checkDrawnGrid(const LadderGrid& g);
 
 // Random well-formed programs for the round trips. Rungs are series and parallel contacts,
 // nested LD...ORB and LD...ANB blocks up to depth 4, stacked outputs (timers and counters with
-// K), function boxes and unconditioned MC, MCR, CJP, EJP and END rungs.
+// K), function boxes, MC, MCR and END with or without a condition.
 class ProgramGenerator {
 public:
     explicit ProgramGenerator(unsigned seed) : m_random(seed) {}
