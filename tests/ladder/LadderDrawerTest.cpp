@@ -43,6 +43,11 @@ const std::vector<Example> kExamples{
      ". . . . . . . . . |(T51,20)\n"
      ". . . . . . . . . [S,M100]\n"
      "X1 - - - - - - - - (Y31)"},
+    {"StackedCoilsAndBoxTakeThreeRows", "LD X0, OUT Y30, OUT Y31, S M100, LD X1, OUT Y32",
+     "X0 - - - - - - - - |(Y30)\n"
+     ". . . . . . . . . |(Y31)\n"
+     ". . . . . . . . . [S,M100]\n"
+     "X1 - - - - - - - - (Y32)"},
     {"McAndEndStartTheirOwnRungs", "LD X0, OUT Y30, MC M100, END",
      "X0 - - - - - - - - (Y30)\n"
      "- - - - - - - - - [MC,M100]\n"
