@@ -50,6 +50,14 @@ TEST_F(DrawCompileTest, InstructionListIsDrawnIntoALadderFile)
     EXPECT_EQ(grid.cell(0).left, kLinkDown);
     EXPECT_EQ(grid.cell(29).data, "100") << "the OR branch takes row 1";
     EXPECT_EQ(grid.cell(49).data, "END");
+
+    m_files.write("z.zk1", "LD\r\n400\r\nOUT\r\n050\r\nK\r\n100\r\nEND\r\n0\r\n");
+    const CliRun zk1 = runCli({"draw", path("z.zk1"), path("z.lad")});
+    ASSERT_EQ(zk1.exitCode, 0) << zk1.err.toStdString();
+    ASSERT_TRUE(openLadder(path("z.lad"), grid));
+    EXPECT_EQ(grid.cell(0).dev, "X400");
+    EXPECT_EQ(grid.cell(9), (Cell{kCoil, kPlainEdge, kPlainEdge, "T050", "100"}));
+    EXPECT_EQ(grid.cell(19).data, "END");
 }
 
 TEST_F(DrawCompileTest, DrawnProjectKeepsListNameAndModelAndGetsAFreshDrawing)
