@@ -8,7 +8,7 @@ using namespace ladrix;
 
 namespace {
 
-// Fills steps from `first` with copies of `rung` while they fit before step 2000.
+// Fills the steps of the second model with copies of `rung` while they fit before step 2000.
 ProgramStore programOf(const QStringList& rung)
 {
     ProgramStore store;
