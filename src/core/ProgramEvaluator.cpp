@@ -13,6 +13,7 @@ QString mnemonicOf(const Step& s)
 
 struct Machine {
     const ProgramEvaluator::DeviceState& state;
+    const ProgramEvaluator::OutputDone& onOutput;
     std::vector<bool> stack;
     bool afterOutput = false;
     EvaluationResult result;
@@ -73,6 +74,8 @@ struct Machine {
             if (ins == "OUT" && next && mnemonicOf(*next) == "K")
                 a.constant = next->data.trimmed();
             result.actions.push_back(a);
+            if (onOutput)
+                onOutput(a);
             afterOutput = true;
         }
         return true;
@@ -90,7 +93,7 @@ bool isOutputMnemonic(const QString& ins)
 
 EvaluationResult ProgramEvaluator::run(const std::vector<Step>& steps) const
 {
-    Machine m{m_state, {}, false, {}};
+    Machine m{m_state, m_onOutput, {}, false, {}};
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step* next = i + 1 < steps.size() ? &steps[i + 1] : nullptr;
         if (!m.execute(int(i), steps[i], next))

@@ -46,7 +46,14 @@ public:
     // Blocks open at once, the rung's own included; the drawing holds as many.
     static constexpr int kMaxBlocks = 10;
 
-    explicit ProgramEvaluator(DeviceState state) : m_state(std::move(state)) {}
+    // Called as each output executes, so that a caller keeping a device image can set it
+    // before the following steps read it, as the controller does within one scan.
+    using OutputDone = std::function<void(const OutputAction&)>;
+
+    explicit ProgramEvaluator(DeviceState state, OutputDone onOutput = {})
+        : m_state(std::move(state)), m_onOutput(std::move(onOutput))
+    {
+    }
 
     // Runs steps [first, last] of the store (mnemonics compared trimmed, in upper case).
     EvaluationResult run(const ProgramStore& store, int first, int last) const;
@@ -54,6 +61,7 @@ public:
 
 private:
     DeviceState m_state;
+    OutputDone m_onOutput;
 };
 
 } // namespace ladrix

@@ -79,6 +79,22 @@ TEST(ProgramEvaluator, OutputsRecordInstructionConstantAndPowerInOrder)
               (QStringList{"1 OUT T50 100 on", "3 S M100 on", "5 RST C60 off", "6 END off"}));
 }
 
+TEST(ProgramEvaluator, LaterStepsReadWhatAnEarlierOutputSet)
+{
+    QSet<QString> on{"X0"};
+    const ProgramEvaluator eval([&](const QString& dev) { return on.contains(dev); },
+                                [&](const OutputAction& a) {
+                                    if (a.power)
+                                        on.insert(a.dev);
+                                    else
+                                        on.remove(a.dev);
+                                });
+    const EvaluationResult r = eval.run(stepsOf({"LD X0", "OUT M100", "LDI M100", "OUT Y30"}));
+    ASSERT_EQ(r.actions.size(), 2U);
+    EXPECT_FALSE(r.actions[1].power) << "M100 was switched on by the step before";
+    EXPECT_TRUE(on.contains("M100"));
+}
+
 TEST(ProgramEvaluator, OutputWithoutConditionIsDrivenByThePowerRail)
 {
     const EvaluationResult r = runWith({"END"}, {});
