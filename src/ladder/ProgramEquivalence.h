@@ -14,7 +14,8 @@ struct Rung {
     QStringList contacts; // operands of its contacts, each once
 };
 
-// Splits steps [0, last] into rungs; empty steps are left out.
+// Splits steps [0, last] into rungs, each from an LD, LDI or STL that follows an output; empty
+// steps are left out.
 std::vector<Rung> splitRungs(const ProgramStore& store, int last);
 
 struct Equivalence {
@@ -24,7 +25,8 @@ struct Equivalence {
 
 // Two lists are equivalent when they have the same rungs, each driving the same outputs in the
 // same order with the same power for every combination of its contacts (all combinations up
-// to 14 contacts, a fixed sample of them beyond).
+// to 14 contacts, a fixed sample of them beyond). A rung the block stack cannot execute only
+// matches one written the same way.
 Equivalence compareRungs(const std::vector<Rung>& a, const std::vector<Rung>& b);
 Equivalence compareLists(const ProgramStore& a, const ProgramStore& b, int last);
 
