@@ -88,8 +88,12 @@ std::vector<Rung> splitRungs(const ProgramStore& store, int last)
     for (int i = 0; i <= last; ++i) {
         const Step& s = store.step(i);
         const QString ins = s.ins.trimmed().toUpper();
-        if (ins.isEmpty())
+        if (ins.isEmpty()) {
+            // An empty step parts an OUT from a K step after it.
+            if (!current.steps.empty() && current.steps.back().ins == "OUT")
+                current.steps.push_back(Step{});
             continue;
+        }
         // As the block stack runs it: only a block opened after an output starts a new rung.
         if (hasOutput && opensBlock(ins)) {
             rungs.push_back(current);

@@ -60,6 +60,7 @@ TEST(LadderRoundTrip, EquivalenceTellsListsApart)
     EXPECT_FALSE(compareLists(a, otherOrder, 2000).equal);
     const ProgramStore timer = programOf({"LD X0", "OUT T50", "K 10"});
     EXPECT_FALSE(compareLists(timer, programOf({"LD X0", "OUT T50", "K 11"}), 2000).equal);
+    EXPECT_FALSE(compareLists(timer, programOf({"LD X0", "OUT T50", "", "K 10"}), 2000).equal);
     // Contacts after an output go on working on the rung's block.
     const ProgramStore afterOutput = programOf({"LD X0", "OUT Y30", "AND X1", "OUT Y31"});
     EXPECT_FALSE(
