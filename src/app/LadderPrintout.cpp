@@ -2,6 +2,7 @@
 
 #include "PrintPages.h"
 #include "core/LadderGrid.h"
+#include "ladder/ui/LadderPainter.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -14,8 +15,8 @@ constexpr qreal kLeft = 1900;
 constexpr qreal kTop = 1500;
 constexpr qreal kCellWidth = 810;
 constexpr qreal kRowHeight = 555;
-constexpr qreal kRung = 277; // the rung line, from the top of a row
 constexpr qreal kPictureWidth = 780;
+constexpr qreal kEdgeWidth = 15;
 constexpr qreal kLabelHeight = 165; // one line of the 8-point label font
 constexpr qreal kLineWidth = 15;
 constexpr qreal kLabelFontTwips = 160; // 8 points
@@ -40,60 +41,7 @@ LadderPrintItem text(const QString& text, qreal x, qreal y)
     return {LadderPrintItem::Text, 0, QRectF(x, y, 0, kLabelHeight), text};
 }
 
-void contactBars(QPainter& p, qreal left, qreal right)
-{
-    p.drawLine(QPointF(0, kRung), QPointF(left, kRung));
-    p.drawLine(QPointF(right, kRung), QPointF(kPictureWidth, kRung));
-    p.drawLine(QPointF(left, kRung - 100), QPointF(left, kRung + 100));
-    p.drawLine(QPointF(right, kRung - 100), QPointF(right, kRung + 100));
-}
-
 } // namespace
-
-void paintLadderPicture(QPainter& p, int code, QPointF at)
-{
-    p.save();
-    p.translate(at);
-    p.setBrush(Qt::NoBrush);
-    switch (code) {
-    case kContact:
-        contactBars(p, 330, 450);
-        break;
-    case kClosedContact:
-        contactBars(p, 330, 450);
-        p.drawLine(QPointF(300, kRung + 100), QPointF(480, kRung - 100));
-        break;
-    case kStepContact:
-        contactBars(p, 320, 460);
-        p.drawLine(QPointF(345, kRung - 100), QPointF(345, kRung + 100));
-        p.drawLine(QPointF(435, kRung - 100), QPointF(435, kRung + 100));
-        break;
-    case kCoil:
-        p.drawLine(QPointF(0, kRung), QPointF(300, kRung));
-        p.drawLine(QPointF(480, kRung), QPointF(kPictureWidth, kRung));
-        p.drawEllipse(QPointF(390, kRung), 90, 90);
-        break;
-    case kFunctionBox:
-        p.drawLine(QPointF(0, kRung), QPointF(150, kRung));
-        p.drawLine(QPointF(630, kRung), QPointF(kPictureWidth, kRung));
-        p.drawRect(QRectF(150, kRung - 100, 480, 200));
-        break;
-    case kLine:
-        p.drawLine(QPointF(0, kRung), QPointF(kPictureWidth, kRung));
-        break;
-    case kPlainEdge:
-        p.drawLine(QPointF(0, 0), QPointF(kLineWidth, 0));
-        break;
-    case kLinkDown:
-        // Also the piece of power rail beside each printed row.
-        p.drawLine(QPointF(0, 0), QPointF(kLineWidth, 0));
-        p.drawLine(QPointF(0, 0), QPointF(0, kRowHeight));
-        break;
-    default:
-        break;
-    }
-    p.restore();
-}
 
 LadderPrintout::LadderPrintout(const QString& projectName, const LadderGrid& grid,
                                const QDateTime& printedAt)
@@ -153,9 +101,16 @@ void LadderPrintout::paintPage(QPainter& painter, int p, qreal twipsToPixels) co
     QFont font = painter.font();
     font.setPixelSize(int(kLabelFontTwips));
     painter.setFont(font);
+    LadderPainter pictures(painter);
     for (const LadderPrintItem& item : page(p)) {
         if (item.kind == LadderPrintItem::Picture) {
-            paintLadderPicture(painter, item.code, item.box.topLeft());
+            // Pictures are placed by their top-left corner; edges and the power rail are
+            // strips one row high.
+            const QPointF at = item.box.topLeft();
+            if (item.code == kPlainEdge || item.code == kLinkDown)
+                pictures.edge(item.code, QRectF(at, QSizeF(kEdgeWidth, kRowHeight)));
+            else
+                pictures.element(item.code, QRectF(at, QSizeF(kPictureWidth, kRowHeight)));
         } else if (item.box.width() > 0) {
             painter.drawText(item.box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
                              item.text);

@@ -48,7 +48,4 @@ private:
     int m_pages = kMaxPages;
 };
 
-// Draws the picture of an element or edge code with its top-left corner at `at`, in twips.
-void paintLadderPicture(QPainter& painter, int code, QPointF at);
-
 } // namespace ladrix
