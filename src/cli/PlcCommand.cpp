@@ -65,8 +65,11 @@ int runPlc(const QStringList& args, Io& io)
             io.out.flush();
         });
     const plc::SequenceResult sent = await(session, [&] { return session.sendKeys(codes); });
-    if (sent.outcome == plc::SequenceOutcome::LinkFailed && !sent.dialogText.isEmpty())
-        io.err << "plc: port fault: " << sent.dialogText << "\n";
+    if (sent.outcome == plc::SequenceOutcome::LinkFailed) {
+        io.err << "plc: port " << port << " failed, remaining keys not sent: " << sent.dialogText
+               << "\n";
+        return kUsageOrInput;
+    }
     return timedOut ? kFaultsFound : kOk;
 }
 

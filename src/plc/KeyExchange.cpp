@@ -94,9 +94,10 @@ void KeyExchange::finish(KeyOutcome outcome, const QString& error)
 {
     m_paceTimer.stop();
     m_replyTimer.stop();
+    // Idle first: discarding may make the driver report a fault, which must not end us again.
+    m_state = State::Idle;
     if (outcome != KeyOutcome::Ok)
         m_link.discardInput();
-    m_state = State::Idle;
     m_sinceLast.start();
     emit finished(KeyResult{m_key, outcome, m_display, m_deviceOn, error});
 }

@@ -29,6 +29,10 @@ inline QString connectFailed()
 {
     return QStringLiteral("连接失败");
 }
+inline QString portLost()
+{
+    return QStringLiteral("串行通讯口已断开");
+}
 
 inline QString preparingPlc()
 {

@@ -66,11 +66,14 @@ SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& co
     SequenceResult r = started(SequenceKind::Keys);
     for (std::uint8_t code : codes) {
         const KeyResult k = run.key(code);
-        if (!k.ok() && r.ok()) {
-            r.outcome = k.outcome == KeyOutcome::LinkFailed ? SequenceOutcome::LinkFailed
-                                                            : SequenceOutcome::TimedOut;
+        if (k.outcome == KeyOutcome::LinkFailed) {
+            // The port is gone or refuses bytes: the keys after this one cannot go out.
+            r.outcome = SequenceOutcome::LinkFailed;
             r.dialogText = k.error;
+            break;
         }
+        if (!k.ok())
+            r.outcome = SequenceOutcome::TimedOut;
     }
     r.display = run.display();
     return r;

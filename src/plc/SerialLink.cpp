@@ -1,5 +1,7 @@
 #include "SerialLink.h"
 
+#include "PlcTexts.h"
+
 namespace ladrix::plc {
 
 SerialLink::SerialLink(const QString& portName, QObject* parent) : Link(parent), m_port(this)
@@ -81,10 +83,16 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
     // Open failures are reported by open(); only faults of an open port are news.
     if (error == QSerialPort::NoError || !m_port.isOpen())
         return;
-    m_error = m_port.errorString();
-    emit failed(m_error);
-    if (error == QSerialPort::ResourceError)
+    // A failed read on a terminal means its other end is gone (unplugged adapter, ended
+    // server): closing stops the driver reporting it again at every poll. The driver's text
+    // for it is often a stale errno, so say what happened instead.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        m_error = text::portLost();
         m_port.close();
+    } else {
+        m_error = m_port.errorString();
+    }
+    emit failed(m_error);
 }
 
 } // namespace ladrix::plc

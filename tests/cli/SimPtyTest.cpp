@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -84,4 +85,24 @@ TEST(CliSimPty, BadArgumentsExitTwo)
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty() && !run.err.isEmpty()) << args.join(' ').toStdString();
     }
+}
+
+TEST(CliSimPty, ServerEndingMidRunFailsThePortWithoutCrashing)
+{
+    SimProcess sim({"--latency", "100"});
+    ASSERT_FALSE(sim.path.isEmpty());
+    QProcess plc;
+    QStringList args{"plc", "--port", sim.path, "keys"};
+    for (int i = 0; i < 20; ++i)
+        args << "227";
+    plc.start(QStringLiteral(LADRIX_CLI_PATH), args);
+    ASSERT_TRUE(plc.waitForStarted(5000));
+    QThread::msleep(600);
+    EXPECT_EQ(sim.stop(SIGTERM), 0);
+    ASSERT_TRUE(plc.waitForFinished(10000));
+    EXPECT_EQ(plc.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(plc.exitCode(), 2);
+    const QString out = QString::fromUtf8(plc.readAllStandardOutput());
+    EXPECT_LT(out.count('\n'), 20);
+    EXPECT_TRUE(QString::fromUtf8(plc.readAllStandardError()).contains("failed"));
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 using namespace ladrix::plc;
@@ -55,4 +56,23 @@ TEST(PtySerial, DiscardDropsInputTheDriverStillHolds)
     EXPECT_EQ(port.bytesAvailable(), 0);
     port.close();
     ::close(master);
+}
+
+// The controller's end going away mid-session (cable pulled, server ended) fails the exchange
+// once, closes the port and never loops on the driver's repeated read errors.
+TEST(PtySerial, PeerGoneFailsTheExchangeAndClosesThePort)
+{
+    auto server = std::make_unique<PtyServer>();
+    ASSERT_TRUE(server->start()) << server->errorString().toStdString();
+    SerialLink port(server->slavePath());
+    ASSERT_TRUE(port.open()) << port.errorString().toStdString();
+    KeyExchange keys(port);
+    ASSERT_TRUE(keys.exchange(cmd::Hello).ok());
+    server.reset();
+    const KeyResult gone = keys.exchange(key::Clear);
+    EXPECT_NE(gone.outcome, KeyOutcome::Ok);
+    const KeyResult after = keys.exchange(key::Clear);
+    EXPECT_EQ(after.outcome, KeyOutcome::LinkFailed);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.errorString(), u"串行通讯口已断开");
 }

@@ -39,6 +39,15 @@ TEST_F(ConnectAndKeys, RawKeysAreAllSentEvenAfterATimeOut)
     EXPECT_EQ(r.display.ins, u"LD");
 }
 
+TEST_F(ConnectAndKeys, RawKeysStopAtAPortFault)
+{
+    link.close();
+    const SequenceResult r = seq::sendKeys(run, {227, 182, 228});
+    EXPECT_EQ(r.outcome, SequenceOutcome::LinkFailed);
+    EXPECT_FALSE(r.dialogText.isEmpty());
+    EXPECT_EQ(sent.size(), 1u);
+}
+
 TEST_F(WriteByKeys, WritesEveryStepUpToEndAsItsWord)
 {
     const ProgramStore program = sampleProgram();
