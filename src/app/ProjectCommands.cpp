@@ -26,6 +26,13 @@ bool namesFolder(const QString& path)
            QFileInfo(path).isDir();
 }
 
+// Project files hold no comments: those on screen belong to the program just replaced.
+void forgetComments(ProgramStore& store)
+{
+    for (int i = 0; i <= ProgramStore::kLastIndex; ++i)
+        store.step(i).rem.clear();
+}
+
 } // namespace
 
 ProjectCommands::ProjectCommands(Project& project, UserPrompts& prompts, QWidget* parent,
@@ -84,6 +91,7 @@ bool ProjectCommands::openProject(const QString& fileName)
         report(status, path);
         return false;
     }
+    forgetComments(m_project.program());
     m_project.notifyStepsChanged();
     m_project.notifyGridChanged();
     m_project.notifyStateChanged();
@@ -138,6 +146,9 @@ bool ProjectCommands::importZk1(const QString& fileName)
         report(status, path);
         return false;
     }
+    // The imported program belongs to no project file: a save must not overwrite the one
+    // that was open.
+    m_project.program().projectFile.clear();
     m_project.notifyStepsChanged();
     m_project.notifyStateChanged();
     m_hooks.showInstrEditor();

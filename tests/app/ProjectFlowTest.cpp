@@ -123,10 +123,23 @@ TEST_F(ProjectFlowTest, EditedProjectSavedAndReopenedFromTheWindow)
     EXPECT_EQ(row(1)->text().simplified(), u"OUT Y30"_s);
 
     // A second save goes to the same file without a dialog.
-    typeRow(3, "nop");
+    typeRow(3, "nop 'pause");
     choose("mnuFSave");
     EXPECT_EQ(prompts.saveAsked.size(), 1);
     EXPECT_FALSE(project.isModified());
+
+    // The file holds no comments: one typed in this project is not shown on another one.
+    newProject("other");
+    prompts.saveAnswers = {path("other.lrp")};
+    choose("mnuFSave");
+    prompts.openAnswers = {path("press run.lrp")};
+    choose("mnuFOpen");
+    typeRow(1, "out y31 'lamp");
+    prompts.saveChoices = {Choice::Discard};
+    prompts.openAnswers = {path("other.lrp")};
+    choose("mnuFOpen");
+    EXPECT_TRUE(project.program().step(1).isEmpty());
+    EXPECT_TRUE(row(1)->text().isEmpty());
 }
 
 TEST_F(ProjectFlowTest, CancelledFileDialogsChangeNothing)
@@ -264,6 +277,8 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
 {
     const QString zk1 = writeFile("legacy prog.zk1", "LD\r\n27\r\nOUT\r\n675\r\n");
     newProject("before");
+    prompts.saveAnswers = {path("before.lrp")};
+    choose("mnuFSave");
     typeRow(5, "nop");
 
     prompts.saveChoices = {Choice::Discard};
@@ -276,8 +291,13 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
     EXPECT_EQ(project.program().step(0).data, u"X27"_s);
     EXPECT_EQ(project.program().step(1).data, u"F675"_s);
     EXPECT_TRUE(project.program().step(5).isEmpty());
-    // The imported program is in no project file yet.
+    // The imported program is in no project file yet: saving asks, the old file stays.
     EXPECT_TRUE(project.isModified());
+    choose("mnuFSave");
+    EXPECT_EQ(prompts.saveAsked.size(), 2);
+    QFile before(path("before.lrp"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readLine(), "before\r\n");
 }
 
 TEST_F(ProjectFlowTest, InstructionListAndLadderFilesGoThroughTheirDialogs)
