@@ -34,6 +34,9 @@ inline const QString kSaveBlockTitle = QStringLiteral("编辑块另存为");
 
 inline const QString kTruncatedRead =
     QStringLiteral("文件“%1”不完整：已读入能读到的部分，其余内容保持原样。");
+// An import clears the program first, so what the file lacks is left empty.
+inline const QString kTruncatedImport =
+    QStringLiteral("文件“%1”不完整：已读入能读到的部分，其余的步为空。");
 inline const QString kNotAvailable = QStringLiteral("“%1”在此版本中尚未提供。");
 inline const QString kHelpMissing = QStringLiteral("找不到帮助文件：\n%1");
 inline const QString kHelpNotOpened = QStringLiteral("无法打开帮助文件：\n%1");

@@ -152,7 +152,7 @@ bool ProjectCommands::importZk1(const QString& fileName)
     m_project.notifyStepsChanged();
     m_project.notifyStateChanged();
     m_hooks.showInstrEditor();
-    report(status, path);
+    report(status, path, texts::kTruncatedImport);
     return true;
 }
 
@@ -230,7 +230,8 @@ bool ProjectCommands::insertFile()
     return true;
 }
 
-bool ProjectCommands::report(const FileStatus& status, const QString& path)
+bool ProjectCommands::report(const FileStatus& status, const QString& path,
+                             const QString& truncatedText)
 {
     if (!status.ok) {
         m_prompts.message(m_parent, QMessageBox::Critical,
@@ -238,7 +239,8 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path)
         return false;
     }
     if (status.truncated) {
-        QString text = texts::kTruncatedRead.arg(QFileInfo(path).fileName());
+        QString text = (truncatedText.isEmpty() ? texts::kTruncatedRead : truncatedText)
+                           .arg(QFileInfo(path).fileName());
         if (!status.message.isEmpty())
             text += QLatin1Char('\n') + status.message;
         m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, text);

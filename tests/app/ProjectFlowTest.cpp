@@ -291,6 +291,10 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
     EXPECT_EQ(project.program().step(0).data, u"X27"_s);
     EXPECT_EQ(project.program().step(1).data, u"F675"_s);
     EXPECT_TRUE(project.program().step(5).isEmpty());
+    // The short file is warned about, saying truly that the steps it lacks are empty.
+    ASSERT_FALSE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.last().text.startsWith(
+        u"文件“legacy prog.zk1”不完整：已读入能读到的部分，其余的步为空。"_s));
     // The imported program is in no project file yet: saving asks, the old file stays.
     EXPECT_TRUE(project.isModified());
     choose("mnuFSave");
