@@ -44,7 +44,8 @@ int runSim(const QStringList& args, Io& io)
         return kUsageOrInput;
     }
 
-    plc::PtyServer server;
+    // The larger model's memory, so programs of either model fit.
+    plc::PtyServer server(2000);
     plc::SimFaults faults;
     faults.latencyMs = latency;
     server.setFaults(faults);
@@ -75,10 +76,12 @@ int runSim(const QStringList& args, Io& io)
 const CommandRegistration reg{{
     QStringLiteral("sim"),
     QStringLiteral("serve the simulated controller on a pseudo-terminal"),
-    QStringLiteral("Usage: ladrix-cli sim --pty [--latency MS]\n"
-                   "Creates a pseudo-terminal, prints the path of its device on the first line\n"
-                   "of output and answers on it as the controller does, until interrupted\n"
-                   "(SIGINT or SIGTERM). --latency delays every reply by MS milliseconds.\n"),
+    QStringLiteral(
+        "Usage: ladrix-cli sim --pty [--latency MS]\n"
+        "Creates a pseudo-terminal, prints the path of its device on the first line\n"
+        "of output and answers on it as the controller does, until interrupted\n"
+        "(SIGINT or SIGTERM). The controller holds 2000 steps, enough for either model.\n"
+        "--latency delays every reply by MS milliseconds.\n"),
     runSim,
 }};
 

@@ -15,7 +15,7 @@ namespace ladrix::plc::seq {
 // 166 (its reply ignored), then CLEAR: connected when CLEAR is answered.
 SequenceResult connectPlc(SequenceRunner& run);
 
-// The keys in order; every key is exchanged even after a time-out.
+// The keys in order; every key is exchanged even after a time-out, none after a port fault.
 SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& codes);
 
 // Clears the controller's program by keys, then enters the steps of the range one by one,

@@ -163,11 +163,13 @@ QByteArray SimController::highSpeed(std::uint8_t byte, bool& handled)
         return {};
     }
     const Word w = static_cast<Word>(m_hsFirst << 8 | byte);
-    if (m_hsStep < stepCount())
-        m_ram[m_hsStep] = w;
+    m_hsFirst = -1;
+    // A word past the end of memory cannot be stored: unanswered, so the writer notices.
+    if (m_hsStep >= stepCount())
+        return {};
+    m_ram[m_hsStep] = w;
     const QByteArray answer = wordBytes(w) + wordBytes(static_cast<Word>(m_hsStep));
     ++m_hsStep;
-    m_hsFirst = -1;
     return answer;
 }
 

@@ -32,7 +32,8 @@ namespace ladrix::plc {
 // High speed: 254 opens the framing without a reply. Then 171/172 sends the program as
 //   two-byte words, step 0 up to and including the first END step (the whole memory when
 //   there is none); 173/174 takes words from step 0 on and answers each with four bytes
-//   (the word and its step number, high byte first); 166 at a word boundary ends the framing.
+//   (the word and its step number, high byte first), leaving words past the end of its memory
+//   unanswered; 166 at a word boundary ends the framing.
 //   Any other key after the lead-in leaves the framing and counts as a key.
 //
 // Keys reach steps 0 to 999; a second-model controller holds 2000 steps, the upper thousand

@@ -1,10 +1,15 @@
 #include "CliRunner.h"
 
+#include "plc/PlcSession.h"
+
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -105,4 +110,28 @@ TEST(CliSimPty, ServerEndingMidRunFailsThePortWithoutCrashing)
     const QString out = QString::fromUtf8(plc.readAllStandardOutput());
     EXPECT_LT(out.count('\n'), 20);
     EXPECT_TRUE(QString::fromUtf8(plc.readAllStandardError()).contains("failed"));
+}
+
+TEST(CliSimPty, ServedControllerHoldsTheLargerModelsProgram)
+{
+    SimProcess sim;
+    ASSERT_FALSE(sim.path.isEmpty());
+    ladrix::plc::PlcSession session;
+    session.setTransferDelays(ladrix::plc::TransferDelays{}.scaled(0.2));
+    std::optional<ladrix::plc::SequenceResult> result;
+    QEventLoop loop;
+    QObject::connect(&session, &ladrix::plc::PlcSession::finished, &loop,
+                     [&](const ladrix::plc::SequenceResult& r) {
+                         result = r;
+                         loop.quit();
+                     });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    ASSERT_TRUE(session.openPort(sim.path));
+    loop.exec();
+    ASSERT_TRUE(result && result->ok()) << (result ? result->dialogText.toStdString() : "");
+    result.reset();
+    ASSERT_TRUE(session.highSpeedRead(1));
+    loop.exec();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->words.size(), 2 * 2000); // an empty program has no END: all of memory
 }

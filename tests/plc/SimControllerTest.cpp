@@ -214,6 +214,13 @@ TEST(SimControllerHighSpeed, WriteAnswersEachWordWithFourBytesAndStoresIt)
     EXPECT_EQ(words(c, 0, 2), enc("LD X027; END"));
     // A key after the lead-in leaves the framing and is answered as a key.
     EXPECT_EQ(c.receive(key::Clear).size(), kReplySize);
+
+    SimController small(1);
+    small.receive(cmd::LeadIn);
+    small.receive(cmd::WriteModel1);
+    EXPECT_EQ(small.receive(QByteArray("\x22\x7A", 2)).size(), 4);
+    EXPECT_TRUE(small.receive(QByteArray("\x20\x0D", 2)).isEmpty()); // no room: no answer
+    EXPECT_EQ(words(small, 0, 1), enc("LD X027"));
 }
 
 TEST(FaultyReplies, DropTruncateGarbleExtraAndSilence)
