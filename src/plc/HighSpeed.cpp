@@ -45,7 +45,8 @@ SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
         // bounded number of times, so a silent controller ends the transfer instead of
         // holding it forever.
         bool answered = false;
-        for (int tries = 0; tries < delay.wordTries && !answered; ++tries) {
+        int tries = 0;
+        for (; tries < delay.wordTries && !answered; ++tries) {
             if (!run.raw(static_cast<std::uint8_t>(words.at(2 * s))) ||
                 !run.raw(static_cast<std::uint8_t>(words.at(2 * s + 1))))
                 return linkFailed(r, run);
@@ -58,6 +59,17 @@ SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
             r.outcome = SequenceOutcome::TimedOut;
             r.failedStep = s;
             r.message = text::timedOut();
+            run.message(r.message);
+            return r;
+        }
+        // A word sent again whose first answer was only late went in twice, shifting the rest
+        // of the program; its second answer gives that away.
+        if (tries > 1 &&
+            run.waitUntil([&run] { return run.waiting() >= 8; }, 2 * delay.wordRetryMs)) {
+            run.raw(cmd::Hello);
+            r.outcome = SequenceOutcome::Failed;
+            r.failedStep = s;
+            r.message = text::writeFailed();
             run.message(r.message);
             return r;
         }

@@ -93,3 +93,18 @@ TEST_F(HighSpeed, SlowControllerIsWaitedForWithoutRepeatingWords)
     ASSERT_TRUE(seq::highSpeedWrite(slow, program).ok());
     EXPECT_EQ(storedWords(program.getEndStep() + 1), enCodeA(program));
 }
+
+// Slower still than the retry time: a word sent again is stored twice and the rest shift.
+// The second answer gives it away; the write must not report success.
+TEST_F(HighSpeed, AnswerLaterThanTheRetryFailsTheWriteInsteadOfShiftingTheProgram)
+{
+    TransferDelays delays = TransferDelays{}.scaled(0.02);
+    delays.wordGapMs = 2;
+    delays.wordRetryMs = 30;
+    SequenceRunner slow(link, keys, delays, cancel);
+    link.setFaults(faults(&SimFaults::latencyMs, 45));
+    const SequenceResult r = seq::highSpeedWrite(slow, programOf("LD X000; OUT Y030; END"));
+    EXPECT_EQ(r.outcome, SequenceOutcome::Failed);
+    EXPECT_EQ(r.failedStep, 0);
+    EXPECT_EQ(r.message, u"写入失败");
+}
