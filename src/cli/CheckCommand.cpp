@@ -10,6 +10,23 @@ namespace {
 
 const QString kName = QStringLiteral("check");
 
+// The step is checked exactly as the editor checks the row a user typed. A stored mnemonic
+// that the line would not give back ("LD X0" in one field, or none before an operand such as
+// SFT) is no instruction the program can run, even when the line itself reads as one.
+QString stepFault(const Step& step)
+{
+    Step scratch = step;
+    const QString ins = step.ins.trimmed();
+    if (const std::optional<LineError> error =
+            commitLine(ins + u' ' + step.data.trimmed(), scratch))
+        return error->text;
+    if (scratch.ins != ins.toUpper()) {
+        QString stored = ins;
+        return checkIns(stored, QString());
+    }
+    return QString();
+}
+
 int runCheck(const QStringList& args, Io& io)
 {
     ProgramStore store;
@@ -24,11 +41,8 @@ int runCheck(const QStringList& args, Io& io)
         const Step& step = store.step(i);
         if (!stepHasContent(step))
             continue;
-        // The step is checked exactly as the editor checks the row a user typed.
-        Step scratch = step;
-        const QString line = step.ins.trimmed() + u' ' + step.data.trimmed();
-        if (const std::optional<LineError> error = commitLine(line, scratch)) {
-            io.out << stepNumber(i) << ": " << error->text << '\n';
+        if (const QString message = stepFault(step); !message.isEmpty()) {
+            io.out << stepNumber(i) << ": " << message << '\n';
             ++refused;
         }
     }
