@@ -11,14 +11,14 @@ bool stepMatches(int i, const QString& typed)
 {
     // Both sides zero-filled to three digits, so 5, 05 and 005 find step 5, and 0012 finds
     // nothing.
-    return padZeroCopy(typed, 3) == padZeroCopy(QString::number(i), 3);
+    return padZeroCopy(typed.trimmed(), 3) == padZeroCopy(QString::number(i), 3);
 }
 
 bool remMatches(const QString& stored, const FindCriteria& criteria)
 {
     if (criteria.matchCase)
         return stored == criteria.rem;
-    return stored.toUpper().trimmed() == criteria.rem.toUpper();
+    return stored.toUpper().trimmed() == criteria.rem.toUpper().trimmed();
 }
 
 } // namespace
@@ -30,9 +30,10 @@ bool matchesStep(const ProgramStore& store, int i, const FindCriteria& c)
     const Step& s = store.step(i);
     if (c.stepOn && !stepMatches(i, c.step))
         return false;
-    if (c.insOn && s.ins.trimmed() != c.ins.toUpper())
+    // Blanks typed around a mnemonic or operand are no part of it: stored ones never have any.
+    if (c.insOn && s.ins.trimmed() != c.ins.trimmed().toUpper())
         return false;
-    if (c.dataOn && s.data != c.data.toUpper())
+    if (c.dataOn && s.data != c.data.trimmed().toUpper())
         return false;
     if (c.remOn && !remMatches(s.rem, c))
         return false;
@@ -75,7 +76,7 @@ Replacement makeReplacement(bool insOn, const QString& ins, bool dataOn, const Q
     Replacement r;
     r.insOn = insOn;
     if (insOn)
-        r.ins = ins.left(3).trimmed();
+        r.ins = ins.trimmed().left(3).trimmed();
     r.dataOn = dataOn;
     if (dataOn)
         r.data = data.trimmed();

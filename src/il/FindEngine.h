@@ -43,7 +43,7 @@ QString reportLine(const ProgramStore& store, int i);
 QString reportHeader();
 QString reportCaption(qsizetype count);
 
-// The mnemonic keeps at most three characters, trimmed (mnemonics are at most three letters);
+// The mnemonic is trimmed, then keeps at most three characters (no mnemonic has more);
 // the operand is only trimmed, so four-character operands such as M100 survive.
 Replacement makeReplacement(bool insOn, const QString& ins, bool dataOn, const QString& data);
 

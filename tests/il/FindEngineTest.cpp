@@ -31,6 +31,11 @@ TEST_F(FindEngineTest, EachCriterionAlone)
     for (const char* typed : {"5", "05", "005"})
         EXPECT_EQ(find({.stepOn = true, .step = typed}), QList<int>{5}) << typed;
     EXPECT_EQ(find({.stepOn = true, .step = "12"}), QList<int>{12});
+    // Blanks typed around a criterion do not hide the steps.
+    EXPECT_EQ(find({.stepOn = true, .step = " 5 "}), QList<int>{5});
+    EXPECT_EQ(find({.insOn = true, .ins = "out "}), QList<int>{5});
+    EXPECT_EQ(find({.dataOn = true, .data = " y30"}), QList<int>{5});
+    EXPECT_EQ(find({.remOn = true, .rem = "start "}), QList<int>{0});
     EXPECT_EQ(find({.stepOn = true, .step = "0012"}), QList<int>{});
     // Stored mnemonics are trimmed; operands are compared as stored; steps past the model's
     // last step are not searched.
@@ -76,7 +81,9 @@ TEST_F(FindEngineTest, ReportLinesHaveFixedColumns)
 
 TEST(Replacement, CutsTheMnemonicOnlyAndWritesUpperCase)
 {
-    const Replacement r = makeReplacement(true, " ldi2", true, "  m100 ");
+    // A blank typed before the mnemonic does not cut off its last letter.
+    EXPECT_EQ(makeReplacement(true, " ldi", false, {}).ins, "ldi");
+    const Replacement r = makeReplacement(true, "ld  2", true, "  m100 ");
     EXPECT_EQ(r.ins, "ld");
     EXPECT_EQ(r.data, "m100");
     ProgramStore store;
