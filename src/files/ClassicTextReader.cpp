@@ -10,6 +10,7 @@ namespace ladrix {
 namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
 bool isBlank(QChar c)
 {
@@ -87,6 +88,13 @@ bool ClassicTextReader::ensureData()
             return false;
         }
         bytes.truncate(got);
+        // Editors that save UTF-8 mark it so; read as code page 936 the first field would be
+        // damaged and every Chinese text garbled.
+        if (m_atStart && bytes.startsWith(kUtf8Mark)) {
+            m_decoder = QStringDecoder(QStringDecoder::Utf8);
+            bytes.remove(0, kUtf8Mark.size());
+        }
+        m_atStart = false;
         m_buffer = m_decoder.decode(bytes);
     }
     return true;

@@ -11,7 +11,8 @@ namespace ladrix {
 // Reads the fields of a code-page-936 text file with the classic input-statement rules: a field
 // ends at a comma or a line end (CR LF, CR or LF); blanks before it are skipped; a field that
 // starts with a double quote runs to the closing quote and the rest up to the next comma or line
-// end is dropped. After a comma the next field continues on the same line.
+// end is dropped. After a comma the next field continues on the same line. A file that starts
+// with the UTF-8 byte-order mark is read as UTF-8.
 // The file is decoded in chunks, so memory stays bounded whatever the file holds.
 class ClassicTextReader {
 public:
@@ -45,6 +46,7 @@ private:
     QStringDecoder m_decoder;
     QString m_buffer;
     qsizetype m_pos = 0;
+    bool m_atStart = true;
     bool m_deviceAtEnd = false;
     bool m_readFailed = false;
     int m_damaged = 0;

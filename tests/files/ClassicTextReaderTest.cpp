@@ -67,6 +67,10 @@ TEST(ClassicTextReader, SplitsFieldsAsTheClassicInputStatement)
         {"code page 936",
          gbk(QStringLiteral("新工程\r\n定时器\r\n")),
          {QStringLiteral("新工程"), QStringLiteral("定时器")}},
+        {"UTF-8 with its byte-order mark",
+         "\xEF\xBB\xBF" + QStringLiteral("新工程\r\nLD\r\n").toUtf8(),
+         {QStringLiteral("新工程"), "LD"}},
+        {"the mark inside a file is no mark", "x\r\n\xEF\xBB\xBF", {"x", QStringLiteral("锘")}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Reading(row.bytes).fields(), row.fields) << row.name;
