@@ -11,7 +11,6 @@
 #include "core/Project.h"
 #include "core/RuntimeError.h"
 #include "core/StepEditing.h"
-#include "core/TextHelpers.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -232,19 +231,12 @@ void MainWindow::startUp(const QString& commandLinePath)
         case StartFileKind::Project:
             m_commands->openProject(commandLinePath);
             break;
-        case StartFileKind::Zk1: {
-            QString name;
-            QString ext;
-            // Saving then asks for a file, starting in the imported file's folder.
-            ProgramStore& store = m_project.program();
-            store.projectFile = splitPath(commandLinePath, name, ext);
-            if (m_commands->importZk1(commandLinePath))
-                store.projectName = texts::kDefaultProjectName;
-            else
-                store.projectFile.clear();
-            m_project.notifyStateChanged();
+        case StartFileKind::Zk1:
+            if (m_commands->importZk1(commandLinePath)) {
+                m_project.program().projectName = texts::kDefaultProjectName;
+                m_project.notifyStateChanged();
+            }
             break;
-        }
         case StartFileKind::None:
             break;
         }

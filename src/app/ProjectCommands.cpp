@@ -147,8 +147,10 @@ bool ProjectCommands::importZk1(const QString& fileName)
         return false;
     }
     // The imported program belongs to no project file: a save must not overwrite the one
-    // that was open.
-    m_project.program().projectFile.clear();
+    // that was open, so it asks, starting in the imported file's folder.
+    QString name;
+    QString ext;
+    m_project.program().projectFile = splitPath(path, name, ext);
     m_project.notifyStepsChanged();
     m_project.notifyStateChanged();
     m_hooks.showInstrEditor();

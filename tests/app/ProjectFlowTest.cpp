@@ -298,7 +298,8 @@ TEST_F(ProjectFlowTest, Zk1ImportFromTheMenuAsksFirstAndNamesTheProjectAfterTheF
     // The imported program is in no project file yet: saving asks, the old file stays.
     EXPECT_TRUE(project.isModified());
     choose("mnuFSave");
-    EXPECT_EQ(prompts.saveAsked.size(), 2);
+    ASSERT_EQ(prompts.saveAsked.size(), 2);
+    EXPECT_EQ(prompts.saveAsked[1].proposed, path("legacyprog"));
     QFile before(path("before.lrp"));
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     EXPECT_EQ(before.readLine(), "before\r\n");
