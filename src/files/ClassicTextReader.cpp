@@ -166,6 +166,17 @@ bool ClassicTextReader::readField(QString& value)
     return true;
 }
 
+bool ClassicTextReader::atEndOfContent()
+{
+    while (ensureData()) {
+        const QChar c = m_buffer.at(m_pos);
+        if (!isBlank(c) && !isLineEnd(c) && c != u',')
+            return false;
+        ++m_pos;
+    }
+    return true;
+}
+
 bool ClassicTextReader::readText(QString& value)
 {
     QString field;

@@ -29,6 +29,9 @@ public:
     // damagedFields(). A blank field reads as 0.
     bool readInteger(qint16& value);
 
+    // Skips empty fields and blank lines; true when nothing else is left in the input.
+    bool atEndOfContent();
+
     // Fields that could not be taken as they stood: no number, too long, or refused by a caller.
     int damagedFields() const { return m_damaged; }
     void countDamaged() { ++m_damaged; }

@@ -93,7 +93,13 @@ FileStatus readFields(const QString& path, const std::function<bool(ClassicTextR
         return opened;
     ClassicTextReader reader(file);
     const bool complete = read(reader);
-    return readOutcome(path, reader, complete);
+    FileStatus status = readOutcome(path, reader, complete);
+    // Steps past what the format holds (a ZK1 file of a larger program, two files joined) are
+    // dropped; the user has to know they did not arrive.
+    if (status && complete && status.message.isEmpty() && !reader.atEndOfContent())
+        status.message =
+            QStringLiteral("文件 %1 比它的格式所容纳的长，多出的内容未被读入").arg(shown(path));
+    return status;
 }
 
 FileStatus writeFields(const QString& path, qsizetype expectedLines,

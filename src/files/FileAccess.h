@@ -23,7 +23,8 @@ FileStatus writeAtomically(const QString& path, const QByteArray& bytes);
 FileStatus readOutcome(const QString& path, const ClassicTextReader& reader, bool complete);
 
 // Reads `path` field by field with `read`, which returns whether the input held everything it
-// wanted. The caller applies what was read only when the result is ok.
+// wanted. The caller applies what was read only when the result is ok. Content left after a
+// complete read is ignored with a warning.
 FileStatus readFields(const QString& path, const std::function<bool(ClassicTextReader&)>& read);
 
 // Builds the file with `write` and saves it atomically. A saved file whose texts held characters

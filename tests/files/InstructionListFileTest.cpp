@@ -99,7 +99,9 @@ TEST_F(InstructionListFileTest, InsertReadingKeepsAtMost2001PairsAndAHalfPair)
     for (int i = 0; i < 2100; ++i)
         bytes += "LD\r\nX" + QByteArray::number(i) + "\r\n";
     QList<StepPair> pairs;
-    ASSERT_TRUE(readStepPairs(m_files.write("long.ins", bytes), pairs));
+    const FileStatus status = readStepPairs(m_files.write("long.ins", bytes), pairs);
+    ASSERT_TRUE(status);
+    EXPECT_FALSE(status.message.isEmpty());
     ASSERT_EQ(pairs.size(), 2001);
     EXPECT_EQ(pairs.last(), (StepPair{"LD", "X2000"}));
 

@@ -65,8 +65,20 @@ TEST_F(Zk1ImportTest, ShortFileLeavesTheRestEmptyAndAMissingOneChangesNothing)
     EXPECT_EQ(status.number, 62);
     EXPECT_EQ(stepsOf(m_store, 6), QStringList({"LD,X400,", "OUT,,", ",,", ",,", ",,", ",,"}));
 
+    // Steps past the 1000 a ZK1 file holds are not read, and the user is told so; blank lines
+    // and empty fields at the end are no steps.
+    const QByteArray full = QByteArray("LD\r\n400\r\n").repeated(1000);
+    for (const auto& [tail, warned] :
+         {std::pair{"\r\n\r\n , \r\n", false}, std::pair{"OUT\r\n430\r\n", true}}) {
+        const FileStatus longer = importZk1(m_files.write("l.zk1", full + tail), m_store);
+        EXPECT_TRUE(longer && !longer.truncated);
+        EXPECT_EQ(longer.message.contains("l.zk1"), warned) << longer.message.toStdString();
+        EXPECT_EQ(m_store.step(999), (Step{"LD", "X400", ""}));
+        EXPECT_TRUE(m_store.step(1000).isEmpty());
+    }
+
     m_store.step(5) = Step{"LD", "X0", "c"};
     EXPECT_EQ(importZk1(m_files.path("none.zk1"), m_store).number, 53);
     EXPECT_EQ(m_store.step(5), (Step{"LD", "X0", "c"}));
-    EXPECT_EQ(m_store.projectName, "s");
+    EXPECT_EQ(m_store.projectName, "l");
 }
