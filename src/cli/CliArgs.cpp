@@ -16,7 +16,9 @@ std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& val
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
+        // A lone "-" is a name; anything else with a dash is an option, so that a mistyped
+        // one is not taken for a file ("--" lets a file name start with a dash).
+        if (optionsEnded || !arg.startsWith(u'-') || arg == u"-") {
             parsed.positional << arg;
             continue;
         }

@@ -21,8 +21,8 @@ struct CliArgs {
 };
 
 // Accepts "--name value" and "--name=value" for the names in `valueOptions`; "--" ends the
-// options. Anything else that starts with "--" is a usage error: the message is printed and
-// nothing is returned.
+// options. Anything else that starts with "-" (but "-" itself) is a usage error: the message is
+// printed and nothing is returned.
 std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& valueOptions,
                                  const QString& command, Io& io);
 

@@ -25,6 +25,34 @@ void printToolHelp(QTextStream& s)
     s << "\nExit status: 0 success, 1 faults found, 2 bad usage or unreadable input.\n";
 }
 
+const Command* findCommand(const QString& name)
+{
+    for (const Command& c : commands()) {
+        if (c.name == name)
+            return &c;
+    }
+    return nullptr;
+}
+
+int unknownCommand(const QString& name, Io& io)
+{
+    io.err << "ladrix-cli: unknown command \"" << name << "\"; see ladrix-cli --help\n";
+    return kUsageOrInput;
+}
+
+// "--help" asks for help wherever it stands among the options, but not after "--", where it
+// is a file name.
+bool asksForHelp(const QStringList& args)
+{
+    for (const QString& arg : args) {
+        if (arg == u"--")
+            return false;
+        if (arg == u"--help" || arg == u"-h")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runTool(const QStringList& args, Io& io)
@@ -35,21 +63,25 @@ int runTool(const QStringList& args, Io& io)
     }
     const QString& name = args.first();
     if (name == "--help" || name == "-h" || name == "help") {
-        printToolHelp(io.out);
-        return kOk;
-    }
-    for (const Command& c : commands()) {
-        if (c.name != name)
-            continue;
-        const QStringList rest = args.mid(1);
-        if (rest.contains("--help") || rest.contains("-h")) {
-            io.out << c.help;
+        if (args.size() < 2) {
+            printToolHelp(io.out);
             return kOk;
         }
-        return c.run(rest, io);
+        const Command* asked = findCommand(args[1]);
+        if (!asked)
+            return unknownCommand(args[1], io);
+        io.out << asked->help;
+        return kOk;
     }
-    io.err << "ladrix-cli: unknown command \"" << name << "\"; see ladrix-cli --help\n";
-    return kUsageOrInput;
+    const Command* command = findCommand(name);
+    if (!command)
+        return unknownCommand(name, io);
+    const QStringList rest = args.mid(1);
+    if (asksForHelp(rest)) {
+        io.out << command->help;
+        return kOk;
+    }
+    return command->run(rest, io);
 }
 
 } // namespace ladrix::cli

@@ -12,7 +12,12 @@ TEST(CliHelp, HelpExitsZeroAndUnknownOrNoCommandIsAUsageError)
                 {{"list", "--help"}, 0, "Usage: ladrix-cli list", ""},
                 {{"check", "--help"}, 0, "Usage: ladrix-cli check", ""},
                 {{"convert", "--help"}, 0, "Usage: ladrix-cli convert", ""},
+                {{"help", "convert"}, 0, "Usage: ladrix-cli convert", ""},
+                {{"help", "frobnicate"}, 2, "", "unknown command"},
                 {{"frobnicate"}, 2, "", "unknown command"},
+                // A mistyped option is named, not taken for a file; after "--" even "--help" is.
+                {{"list", "-x", "a.ins"}, 2, "", "unknown option \"-x\""},
+                {{"list", "--", "--help"}, 2, "", "\"--help\" is not a"},
                 {{}, 2, "", ""}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
