@@ -90,8 +90,11 @@ void FindReport::selectLine(int line)
 void FindReport::findSelected()
 {
     const int line = currentLine();
-    if (line >= 0 && line < m_steps.size())
-        m_editor.showStep(m_steps[line]);
+    if (line < 0 || line >= m_steps.size())
+        return;
+    // A line still being typed in the editor would be lost to the scroll.
+    m_editor.commitEdits();
+    m_editor.showStep(m_steps[line]);
 }
 
 void FindReport::findNext()
@@ -135,6 +138,7 @@ void FindReport::replaceAll()
 {
     if (!m_replacement.any() || m_steps.isEmpty())
         return;
+    m_editor.commitEdits();
     for (int line = 0; line < m_steps.size(); ++line) {
         selectLine(line);
         replaceLine(line);

@@ -95,8 +95,12 @@ TEST_F(FindDialogTest, FindAndFindNextScrollTheEditor)
     click("cmdFindNext"); // nothing selected yet: the first line
     EXPECT_EQ(editor->topStep(), 3);
     list()->setCurrentRow(2);
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    typeInto(5, "out y32");
     click("cmdFind");
     EXPECT_EQ(editor->topStep(), 500);
+    EXPECT_EQ(step(8), (Step{"OUT", "Y32", ""}));
     // A step on the last page shows as low on the page as needed.
     const QPoint line = list()->visualItemRect(list()->item(3)).center();
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line);
@@ -113,7 +117,12 @@ TEST_F(FindDialogTest, ReplaceAllWritesTheMnemonicAndLeavesOperands)
     step(500) = {"OUT", "Y30", ""};
     runFind({{"txtIns", "ld"}, {"txtRIns", "ldi"}});
     ASSERT_EQ(dialog->report()->steps(), (QList<int>{3, 10, 990}));
+    // A line typed in the editor and not yet left is stored first, not lost to the redraw.
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    typeInto(1, "out y31");
     click("cmdReplaceAll");
+    EXPECT_EQ(step(1), (Step{"OUT", "Y31", ""}));
     EXPECT_EQ(step(3), (Step{"LDI", "X0", "start"}));
     EXPECT_EQ(step(10), (Step{"LDI", "X1", ""}));
     EXPECT_EQ(step(990), (Step{"LDI", "X3", "late"}));
