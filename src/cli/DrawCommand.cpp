@@ -2,14 +2,37 @@
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
+#include "core/InstructionSet.h"
 #include "core/TextHelpers.h"
 #include "ladder/LadderDrawer.h"
+
+#include <algorithm>
 
 namespace ladrix::cli {
 
 namespace {
 
 const QString kName = QStringLiteral("draw");
+
+// Steps the ladder has no element for: STL and RET, mnemonics the controller does not know,
+// constants that follow no OUT, and operands without a mnemonic. Drawing drops them, so the
+// ladder compiles back to a different program.
+QList<int> undrawnSteps(const ProgramStore& store, int last)
+{
+    QList<int> steps;
+    QString previous;
+    for (int i = 0; i <= last; ++i) {
+        const Step& step = store.step(i);
+        const QString ins = step.ins.trimmed().toUpper();
+        const bool dropped = ins.isEmpty() ? !step.data.trimmed().isEmpty()
+                                           : ins == u"STL" || ins == u"RET" || !isMnemonic(ins) ||
+                                                 (ins == u"K" && previous != u"OUT");
+        if (dropped)
+            steps << i;
+        previous = ins;
+    }
+    return steps;
+}
 
 int runDraw(const QStringList& args, Io& io)
 {
@@ -43,6 +66,17 @@ int runDraw(const QStringList& args, Io& io)
                                                            : saveProject(files->out, store, grid);
     if (!reportFileStatus(saved, kName, io))
         return kUsageOrInput;
+    const QList<int> undrawn = undrawnSteps(store, stopped < 0 ? store.maxStep() : stopped - 1);
+    if (!undrawn.isEmpty()) {
+        QStringList numbers;
+        for (int i = 0; i < std::min<qsizetype>(undrawn.size(), 10); ++i)
+            numbers << QString::number(undrawn[i]);
+        io.err << "ladrix-cli draw: warning: " << undrawn.size()
+               << " step(s) have no ladder element and are not drawn (STL, RET, a K after no "
+                  "OUT, an unknown mnemonic or an operand alone): step "
+               << numbers.join(QStringLiteral(", ")) << (undrawn.size() > 10 ? ", ..." : "")
+               << "\n";
+    }
     if (stopped < 0)
         return kOk;
     io.err << "ladrix-cli draw: step " << stopped << " (" << store.step(stopped).ins.trimmed()
@@ -62,7 +96,8 @@ const CommandRegistration registration{{
         "A rung that cannot be drawn (a contact with no rung open, ANB or ORB without two\n"
         "blocks, a block never joined, more than 10 open blocks, more than 9 contacts in a row,\n"
         "no rows left) ends the drawing: OUT holds the rungs before it and the step is named.\n"
-        "STL and RET steps draw nothing.\n\n"
+        "Steps with no ladder element (STL, RET, a K after no OUT, an unknown mnemonic) draw\n"
+        "nothing; they are named in a warning.\n\n"
         "Exit status: 0 drawn, 1 drawn up to a step that cannot be drawn, 2 bad usage,\n"
         "unreadable IN or OUT not writable.\n"),
     runDraw,

@@ -116,6 +116,17 @@ TEST_F(DrawCompileTest, StepThatCannotBeDrawnIsNamedAndTheRungsBeforeItKept)
     EXPECT_EQ(grid.cell(10), Cell{});
 }
 
+TEST_F(DrawCompileTest, StepsWithNoLadderElementAreNamedInAWarning)
+{
+    ASSERT_TRUE(saveInstructionList(
+        path("stl.ins"), listOfLines({"LD M71", "S S600", "STL S600", "LD X0", "OUT T50", "K 10",
+                                      "K 20", "MOV D700", " X1", "RET M70", "END"})));
+    const CliRun run = runCli({"draw", path("stl.ins"), path("stl.lad")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("5 step(s)") && run.err.contains("step 2, 6, 7, 8, 9\n"))
+        << run.err.toStdString();
+}
+
 TEST_F(DrawCompileTest, LadderFileCompilesIntoAnInstructionListFile)
 {
     const CliRun run = runCli({"compile", path("in.lad"), path("out.INS")});
