@@ -2,6 +2,8 @@
 #include "CliRunner.h"
 #include "files/ProjectFiles.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace ladrix;
@@ -69,4 +71,22 @@ TEST(ListTest, WrongKindMissingFileAndBadArgumentsAreUsageErrors)
         EXPECT_TRUE(run.err.startsWith("ladrix-cli list: ")) << run.err.toStdString();
     }
     EXPECT_TRUE(runCli({"list", files.path("none.lrp")}).err.contains("none.lrp"));
+}
+
+TEST(ListTest, ListingThatCannotBeWrittenFailsWithAMessage)
+{
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full to write to";
+    TempFolder files;
+    ProgramStore store;
+    store.step(0) = Step{"LD", "X0", ""};
+    ASSERT_TRUE(saveInstructionList(files.path("p.ins"), store));
+    for (const QStringList& args : {QStringList{"list", files.path("p.ins")}, {"--help"}}) {
+        QProcess process;
+        process.setStandardOutputFile("/dev/full");
+        process.start(QStringLiteral(LADRIX_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains("could not be written"));
+    }
 }
