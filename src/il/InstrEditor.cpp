@@ -265,12 +265,28 @@ bool InstrEditor::handleKey(int r, int key)
             m_rows[r + 1].text->setFocus(Qt::OtherFocusReason);
         }
         return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        turnPage(r, key == Qt::Key_PageDown ? 1 : -1);
+        return true;
     case Qt::Key_Insert:
         vscChange();
         return true;
     default:
         return false;
     }
+}
+
+void InstrEditor::turnPage(int r, int direction)
+{
+    const int top = m_vsc->value();
+    if (top == (direction > 0 ? m_vsc->maximum() : m_vsc->minimum())) {
+        m_rows[direction > 0 ? kRows - 1 : 0].text->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // Stored first, as Enter in the last row does: the new page replaces the row's text.
+    commitRow(r);
+    m_vsc->setValue(top + direction * kRows);
 }
 
 void InstrEditor::rowFocusIn(int r)

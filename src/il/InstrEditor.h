@@ -75,6 +75,8 @@ private:
     int rowOf(QObject* object) const;
     int focusedRow() const;
     bool handleKey(int r, int key);
+    // Page Up (-1) or Page Down (1) from row r: a page further, or to the first or last row.
+    void turnPage(int r, int direction);
     void rowFocusIn(int r);
     void rowFocusOut(int r);
     void commitRow(int r);

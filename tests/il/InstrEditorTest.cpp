@@ -87,6 +87,30 @@ TEST_F(InstrEditorTest, EnterStoresTheRowAndScrollsFromTheLastRow)
     EXPECT_EQ(project.program().curStep, 20);
 }
 
+TEST_F(InstrEditorTest, PageKeysTurnAWholePageAndStoreTheTypedRow)
+{
+    typeInto(4, "ld x3");
+    press(4, Qt::Key_PageDown);
+    EXPECT_EQ(step(4), (Step{"LD", "X3", ""}));
+    EXPECT_EQ(editor->topStep(), 20);
+    EXPECT_TRUE(row(4)->hasFocus());
+    EXPECT_EQ(project.program().curStep, 24);
+    EXPECT_EQ(stepLabel(4)->text(), "0024");
+    press(4, Qt::Key_PageUp);
+    EXPECT_EQ(editor->topStep(), 0);
+    EXPECT_EQ(row(4)->text(), "LD     X3");
+    // At either end of the range the focus goes to the first or the last row instead.
+    press(4, Qt::Key_PageUp);
+    EXPECT_TRUE(row(0)->hasFocus());
+    editor->showStep(975);
+    focusRow(2);
+    press(2, Qt::Key_PageDown);
+    EXPECT_EQ(editor->topStep(), 980);
+    press(2, Qt::Key_PageDown);
+    EXPECT_TRUE(row(19)->hasFocus());
+    EXPECT_EQ(project.program().curStep, 999);
+}
+
 TEST_F(InstrEditorTest, UpInFirstRowAndInsertKeyLoseTypedText)
 {
     setSteps({{4, {"LD", "X1", ""}}, {5, {"LD", "X2", ""}}});
