@@ -87,6 +87,21 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
     const int progressMax = start + count;
     run.progress(start, start, progressMax);
 
+    // Keys reach controller steps up to 999; a program step past that in the range would be
+    // left out silently, so the write fails before the controller's program is cleared.
+    const int requestedLast = std::min(start + count, program.maxStep());
+    for (int i = std::max(start, kLastKeyedStep + 1); i <= requestedLast; ++i) {
+        const Step& step = program.step(i);
+        if (!step.ins.trimmed().isEmpty()) {
+            r.outcome = SequenceOutcome::Failed;
+            r.failedStep = i;
+            r.dialogText = text::cannotWriteStep(i, step.ins, step.data);
+            r.message = text::writeFailed();
+            run.message(r.message);
+            return r;
+        }
+    }
+
     run.message(text::preparingPlc());
     const int last = std::min(program.maxStep(), kLastKeyedStep);
     if (start > last || start < 0)

@@ -96,6 +96,30 @@ TEST_F(WriteByKeys, DisplayMismatchEndsTheWriteWithTheStep)
     EXPECT_EQ(count(key::WriteMonitor), 1);
 }
 
+// Keys reach controller steps 0 to 999 only: a second-model program with steps past that
+// fails before the controller's program is touched instead of being cut short as "done".
+TEST_F(WriteByKeys, StepsPastTheKeyedRangeFailBeforeAnyKey)
+{
+    ProgramStore program;
+    program.plcType = 1;
+    for (int i = 0; i < 1200; ++i)
+        program.step(i) = Step{QStringLiteral("LD"), QStringLiteral("X000"), QString()};
+    program.step(1200).ins = QStringLiteral("END");
+    SequenceResult r = seq::writeByKeys(run, program, WriteRange{0, 1999, true});
+    EXPECT_EQ(r.outcome, SequenceOutcome::Failed);
+    EXPECT_EQ(r.failedStep, 1000);
+    EXPECT_EQ(r.message, u"写入失败");
+    EXPECT_EQ(r.dialogText, u"无法写入第 1000步   \n指令:LD  数据:X000");
+    EXPECT_TRUE(sent.empty());
+
+    // Empty steps past it are nothing to lose.
+    for (int i = 20; i <= 1200; ++i)
+        program.step(i) = Step{};
+    program.step(19) = Step{QStringLiteral("END"), QString(), QString()};
+    r = seq::writeByKeys(run, program, WriteRange{990, 1999, false});
+    EXPECT_TRUE(r.ok()) << r.dialogText.toStdString();
+}
+
 TEST_F(WriteByKeys, GarbledDisplayIsCaughtBeforeStoring)
 {
     // Replies 1-15 are the clear and positioning keys; reply 19 is step 0's last digit.
