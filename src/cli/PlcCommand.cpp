@@ -83,7 +83,7 @@ const CommandRegistration reg{{
         "code, sent in order. One line per key: the code, the instruction field (- when\n"
         "empty) and the number field, or the code and Error when no reply came in time.\n"
         "Exit status: 0 all keys answered, 1 a key timed out, 2 bad usage or the port\n"
-        "cannot be opened.\n"),
+        "cannot be opened or failed on the way (no keys are sent after that).\n"),
     runPlc,
 }};
 

@@ -19,7 +19,8 @@ SequenceResult connectPlc(SequenceRunner& run);
 SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& codes);
 
 // Clears the controller's program by keys, then enters the steps of the range one by one,
-// checking the display before storing each with WRITE.
+// checking the display before storing each with WRITE. Fails at once, touching nothing, when
+// the range holds a program step past 999, which keys cannot reach.
 SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, WriteRange range);
 
 // Reads steps with "+" after positioning the controller on its step 999.
