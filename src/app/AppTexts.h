@@ -17,6 +17,7 @@ inline const QString kSaveChangesQuestion = QStringLiteral("工程“%1”已被
 inline const QString kSave = QStringLiteral("保存");
 inline const QString kDiscard = QStringLiteral("不保存");
 inline const QString kCancel = QStringLiteral("取消");
+inline const QString kOk = QStringLiteral("确定");
 
 inline const QString kProjectFilter = QStringLiteral("LADRX Project File (*.lrp)");
 inline const QString kProjectOpenFilter = QStringLiteral("LADRX 工程文件 (*.lrp)");

@@ -36,6 +36,15 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
     return dialog.selectedFiles().constFirst();
 }
 
+// The toolkit's own button captions are English unless its translations are installed.
+void setButtonCaptions(QMessageBox& box)
+{
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(texts::kOk);
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(texts::kCancel);
+}
+
 } // namespace
 
 QString WidgetPrompts::openFileName(QWidget* parent, const QString& title, const QString& filter,
@@ -54,6 +63,7 @@ void WidgetPrompts::message(QWidget* parent, QMessageBox::Icon icon, const QStri
                             const QString& text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    setButtonCaptions(box);
     box.exec();
 }
 
@@ -61,6 +71,7 @@ bool WidgetPrompts::confirmExit(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Question, texts::kExitTitle, texts::kExitQuestion,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
+    setButtonCaptions(box);
     return box.exec() == QMessageBox::Ok;
 }
 

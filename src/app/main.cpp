@@ -7,6 +7,9 @@
 #include "core/Project.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -14,6 +17,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ladrix"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setWindowIcon(ladrix::appIcon());
+    // The toolkit's own dialogs (files, printer) speak Chinese too, where its translations exist.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
 
     ladrix::Project project;
     ladrix::WidgetPrompts prompts;

@@ -1,6 +1,9 @@
 #include "MessageSink.h"
 
+#include "IlTexts.h"
+
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ladrix {
 
@@ -8,6 +11,8 @@ MessageSink messageBoxSink()
 {
     return [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        // The toolkit's caption is English unless its translations are installed.
+        box.button(QMessageBox::Ok)->setText(iltexts::kOk);
         box.exec();
     };
 }

@@ -5,10 +5,36 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSysInfo>
+#include <QTimer>
 
 namespace ladrix::test {
 namespace {
+
+// The real boxes, answered by a click once shown: their buttons read in Chinese.
+TEST(WidgetPromptsTest, MessageAndExitBoxesHaveChineseButtons)
+{
+    WidgetPrompts prompts;
+    QStringList captions;
+    const auto answer = [&captions](QMessageBox::StandardButton which) {
+        QTimer::singleShot(0, [&captions, which] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* b : box->buttons())
+                captions.append(b->text());
+            QTest::mouseClick(box->button(which), Qt::LeftButton);
+        });
+    };
+    answer(QMessageBox::Ok);
+    prompts.message(nullptr, QMessageBox::Information, u"Ladrix"_s, u"text"_s);
+    EXPECT_EQ(captions, QStringList{u"确定"_s});
+    captions.clear();
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(prompts.confirmExit(nullptr));
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{u"取消"_s, u"确定"_s}));
+}
 
 class NewProjectDialogTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include <QAbstractButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -301,11 +302,13 @@ TEST_F(InstrEditorTest, DefaultSinkShowsABoxWithTheApplicationTitle)
 {
     editor->setMessageSink(messageBoxSink());
     QString title;
+    QString button;
     QString text;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             title = box->windowTitle();
+            button = box->button(QMessageBox::Ok)->text();
             text = box->text();
             box->accept();
         }
@@ -316,6 +319,7 @@ TEST_F(InstrEditorTest, DefaultSinkShowsABoxWithTheApplicationTitle)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }));
     EXPECT_EQ(text, "错误的指令MOV");
     EXPECT_EQ(title, "Ladrix 2.0 简体中文版");
+    EXPECT_EQ(button, "确定");
     EXPECT_TRUE(step(0).isEmpty());
     EXPECT_EQ(editor->focusWidget(), row(1));
 }
