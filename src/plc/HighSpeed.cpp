@@ -112,6 +112,13 @@ SequenceResult highSpeedRead(SequenceRunner& run, int plcType)
     }
     r.words = run.readAll().left(kMaxReadBytes);
     run.raw(cmd::Hello);
+    // Even an empty program comes as words; nothing at all means no controller answered.
+    if (r.words.isEmpty()) {
+        r.outcome = SequenceOutcome::TimedOut;
+        r.message = text::timedOut();
+        run.message(r.message);
+        return r;
+    }
     run.message(text::decoding());
     r.message = text::hsReadDone();
     run.message(r.message);

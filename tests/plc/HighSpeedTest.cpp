@@ -75,7 +75,8 @@ TEST_F(HighSpeed, SilentControllerEndsTheWriteAfterRetriesAndTheReadAfterTwoQuie
 
     r = seq::highSpeedRead(run, 0);
     const qint64 ms = t.elapsed();
-    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.outcome, SequenceOutcome::TimedOut); // not "done" with nothing read
+    EXPECT_EQ(r.message, u"PLC连接超时");
     EXPECT_TRUE(r.words.isEmpty());
     // Lead-in wait plus two silence periods (scaled to 20 ms and 10 ms here).
     EXPECT_GE(ms, 20 + 2 * 10);
