@@ -114,6 +114,9 @@ void MainWindow::addInstrCommands()
         if (!m_find)
             m_find = new FindDialog(m_project, m_instr->editor(), this);
         m_prompts.runDialog(*m_find);
+        // The report shows its steps in the editor, so a hidden editor comes back.
+        if (m_find->report()->isVisible())
+            m_instr->show();
     });
     // A row being typed is stored first, so the step moves with the others instead of being
     // lost to the redraw.

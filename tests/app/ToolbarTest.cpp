@@ -66,7 +66,10 @@ TEST_F(ToolbarTest, FindReportOutlivesTheDialogAndTheCriteriaAreKept)
         dialog.findChild<QLineEdit*>("txtIns")->setText("ld");
         static_cast<FindDialog&>(dialog).find();
     };
+    choose("mnuIView");
+    ASSERT_FALSE(window->instrWindow().isShown());
     clickTool("mnuIFind");
+    EXPECT_TRUE(window->instrWindow().isShown()) << "the found steps are shown in the editor";
     auto* report = window->findChild<QWidget*>("frmFReport");
     ASSERT_NE(report, nullptr) << "the report belongs to a dialog that is kept";
     EXPECT_TRUE(report->isVisible());
