@@ -14,6 +14,27 @@ namespace {
 
 const QString kName = QStringLiteral("draw");
 
+QString stopReason(DrawStop why)
+{
+    switch (why) {
+    case DrawStop::NoRungOpen:
+        return QStringLiteral("no LD or LDI opens a rung before it");
+    case DrawStop::TooManyBlocks:
+        return QStringLiteral("more than 10 blocks are open");
+    case DrawStop::NothingToJoin:
+        return QStringLiteral("there are not two blocks to join");
+    case DrawStop::BlockNotJoined:
+        return QStringLiteral("a block opened by LD or LDI is not joined by ANB or ORB");
+    case DrawStop::TooWide:
+        return QStringLiteral("its condition is wider than the 9 columns before the output");
+    case DrawStop::NoRowsLeft:
+        return QStringLiteral("the ladder has no free rows left");
+    case DrawStop::None:
+        break;
+    }
+    return QString();
+}
+
 // Steps the ladder has no element for: STL and RET, mnemonics the controller does not know,
 // constants that follow no OUT, and operands without a mnemonic. Drawing drops them, so the
 // ladder compiles back to a different program.
@@ -61,7 +82,8 @@ int runDraw(const QStringList& args, Io& io)
         }
     }
     grid.clear();
-    const int stopped = drawLadderUpTo(store, grid);
+    const DrawResult result = drawLadderReporting(store, grid);
+    const int stopped = result.step;
     const FileStatus saved = files->to == FileKind::Ladder ? saveLadder(files->out, grid)
                                                            : saveProject(files->out, store, grid);
     if (!reportFileStatus(saved, kName, io))
@@ -80,7 +102,8 @@ int runDraw(const QStringList& args, Io& io)
     if (stopped < 0)
         return kOk;
     io.err << "ladrix-cli draw: step " << stopped << " (" << store.step(stopped).ins.trimmed()
-           << ") cannot be drawn; the ladder holds the rungs before it\n";
+           << ") cannot be drawn: " << stopReason(result.why)
+           << "; the ladder holds the rungs before it\n";
     return kFaultsFound;
 }
 

@@ -24,14 +24,14 @@ class Drawer {
 public:
     Drawer(const ProgramStore& store, LadderGrid& grid) : m_store(store), m_grid(grid) {}
 
-    int run();
+    DrawResult run();
 
 private:
     // Reads the output at step i (with its K step); returns the step after it.
     int readOutput(int i, std::vector<RungLayout::Output>& outputs) const;
     bool rowIsFree(int row) const;
-    bool place(const std::vector<RungLayout::Output>& outputs);
-    bool handleContact(const QString& ins, const QString& dev);
+    DrawStop place(const std::vector<RungLayout::Output>& outputs);
+    DrawStop handleContact(const QString& ins, const QString& dev);
 
     const ProgramStore& m_store;
     LadderGrid& m_grid;
@@ -65,14 +65,14 @@ bool Drawer::rowIsFree(int row) const
     return true;
 }
 
-bool Drawer::place(const std::vector<RungLayout::Output>& outputs)
+DrawStop Drawer::place(const std::vector<RungLayout::Output>& outputs)
 {
     // A condition wider than columns 0 to 8 is not wrapped onto the next row: no link carries a
     // rung on from column 9, so such a rung ends the drawing instead.
     const std::vector<Cell> cells = m_rung.cells(outputs);
     m_rung.clear();
     if (cells.empty())
-        return false;
+        return DrawStop::TooWide;
     const int rows = int(cells.size()) / LadderGrid::kColumns;
     // The rung needs rows that hold nothing, under a row with no link hanging into them.
     for (int row = m_rowNext; row + rows <= LadderGrid::kRows; ++row) {
@@ -89,24 +89,24 @@ bool Drawer::place(const std::vector<RungLayout::Output>& outputs)
         for (std::size_t k = 0; k < cells.size(); ++k)
             m_grid.cell(first + int(k)) = cells[k];
         m_rowNext = row + rows;
-        return true;
+        return DrawStop::None;
     }
-    return false;
+    return DrawStop::NoRowsLeft;
 }
 
-bool Drawer::handleContact(const QString& ins, const QString& dev)
+DrawStop Drawer::handleContact(const QString& ins, const QString& dev)
 {
     const qint16 code = ins.endsWith('I') ? kClosedContact : kContact;
     if (ins == "LD" || ins == "LDI")
-        return m_rung.openBlock(code, dev);
+        return m_rung.openBlock(code, dev) ? DrawStop::None : DrawStop::TooManyBlocks;
     if (ins == "AND" || ins == "ANI")
-        return m_rung.addSeries(code, dev);
+        return m_rung.addSeries(code, dev) ? DrawStop::None : DrawStop::NoRungOpen;
     if (ins == "OR" || ins == "ORI")
-        return m_rung.addParallel(code, dev);
-    return m_rung.joinBlocks(ins == "ANB");
+        return m_rung.addParallel(code, dev) ? DrawStop::None : DrawStop::NoRungOpen;
+    return m_rung.joinBlocks(ins == "ANB") ? DrawStop::None : DrawStop::NothingToJoin;
 }
 
-int Drawer::run()
+DrawResult Drawer::run()
 {
     static const QStringList contacts{"LD", "LDI", "AND", "ANI", "OR", "ORI", "ANB", "ORB"};
     const int last = std::min(m_store.maxStep(), ProgramStore::kLastIndex);
@@ -117,8 +117,9 @@ int Drawer::run()
         if (contacts.contains(ins)) {
             if (m_rung.isEmpty())
                 rungFirst = i;
-            if (!handleContact(ins, m_store.step(i).data))
-                return i;
+            if (const DrawStop why = handleContact(ins, m_store.step(i).data);
+                why != DrawStop::None)
+                return {i, why};
             ++i;
             continue;
         }
@@ -128,25 +129,34 @@ int Drawer::run()
         }
         const int first = i;
         if (m_rung.openBlocks() > 1)
-            return first;
+            return {first, DrawStop::BlockNotJoined};
         std::vector<RungLayout::Output> outputs;
         i = readOutput(i, outputs);
         while (i <= last && stacks(mnemonicAt(m_store, i)))
             i = readOutput(i, outputs);
-        if (!place(outputs))
-            return first;
+        if (const DrawStop why = place(outputs); why != DrawStop::None)
+            return {first, why};
     }
     // A condition left without an output is drawn as it stands.
-    if (m_rung.openBlocks() > 1 || (!m_rung.isEmpty() && !place({})))
-        return rungFirst;
-    return -1;
+    if (m_rung.openBlocks() > 1)
+        return {rungFirst, DrawStop::BlockNotJoined};
+    if (!m_rung.isEmpty()) {
+        if (const DrawStop why = place({}); why != DrawStop::None)
+            return {rungFirst, why};
+    }
+    return {};
 }
 
 } // namespace
 
-int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid)
+DrawResult drawLadderReporting(const ProgramStore& store, LadderGrid& grid)
 {
     return Drawer(store, grid).run();
+}
+
+int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid)
+{
+    return drawLadderReporting(store, grid).step;
 }
 
 void drawLadder(const ProgramStore& store, LadderGrid& grid)

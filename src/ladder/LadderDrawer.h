@@ -14,7 +14,26 @@ namespace ladrix {
 // free rows left.
 void drawLadder(const ProgramStore& store, LadderGrid& grid);
 
-// The same, reporting the first step that could not be drawn (-1 when all were).
+// Why a drawing ended before the last step.
+enum class DrawStop {
+    None,
+    NoRungOpen,     // AND, ANI, OR or ORI with no LD before it
+    TooManyBlocks,  // an eleventh block opened
+    NothingToJoin,  // ANB or ORB without two open blocks
+    BlockNotJoined, // an output, or the end, while an inner block waits for its ANB or ORB
+    TooWide,        // a condition wider than columns 0 to 8
+    NoRowsLeft,     // the grid has no free rows for the rung
+};
+
+struct DrawResult {
+    int step = -1; // the first step that could not be drawn; -1 when all were
+    DrawStop why = DrawStop::None;
+};
+
+// The same, reporting where and why the drawing stopped.
+DrawResult drawLadderReporting(const ProgramStore& store, LadderGrid& grid);
+
+// The first step that could not be drawn (-1 when all were).
 int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid);
 
 } // namespace ladrix

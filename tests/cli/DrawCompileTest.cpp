@@ -109,7 +109,8 @@ TEST_F(DrawCompileTest, StepThatCannotBeDrawnIsNamedAndTheRungsBeforeItKept)
                                     listOfLines({"LD X0", "OUT Y30", "AND X1", "OUT Y31"})));
     const CliRun run = runCli({"draw", path("bad.ins"), path("out.lad")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("step 2 (AND)")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("step 2 (AND) cannot be drawn: no LD or LDI opens a rung"))
+        << run.err.toStdString();
     LadderGrid grid;
     ASSERT_TRUE(openLadder(path("out.lad"), grid));
     EXPECT_EQ(grid.cell(9).dev, "Y30");

@@ -227,21 +227,24 @@ TEST(LadderDrawer, DrawsBelowWhatIsThereAndNeverOverwritesIt)
 TEST(LadderDrawer, EndsCleanlyWhereARungCannotBeDrawn)
 {
     const QStringList good{"LD X0", "OUT Y30"};
-    const QList<QStringList> bad{
-        {"AND X1", "OUT Y31"},         // contact with no rung open
-        {"LD X1", "ANB", "OUT Y31"},   // ANB with one block
-        {"LD X1", "LD X2", "OUT Y31"}, // LD never joined
-        {"LD X1", "AND X2", "AND X3", "AND X4", "AND X5", "AND X6", "AND X7", "AND X10", "AND X11",
-         "AND X12", "OUT Y31"}, // ten series contacts
-        {"LD X1", "LD X2", "LD X3", "LD X4", "LD X5", "LD X6", "LD X7", "LD X10", "LD X11",
-         "LD X12", "LD X13"}, // eleven open blocks
+    const std::pair<QStringList, DrawStop> bad[]{
+        {{"AND X1", "OUT Y31"}, DrawStop::NoRungOpen},
+        {{"LD X1", "ANB", "OUT Y31"}, DrawStop::NothingToJoin},
+        {{"LD X1", "LD X2", "OUT Y31"}, DrawStop::BlockNotJoined},
+        {{"LD X1", "AND X2", "AND X3", "AND X4", "AND X5", "AND X6", "AND X7", "AND X10", "AND X11",
+          "AND X12", "OUT Y31"},
+         DrawStop::TooWide},
+        {{"LD X1", "LD X2", "LD X3", "LD X4", "LD X5", "LD X6", "LD X7", "LD X10", "LD X11",
+          "LD X12", "LD X13"},
+         DrawStop::TooManyBlocks},
     };
-    for (const QStringList& tail : bad) {
+    for (const auto& [tail, why] : bad) {
         SCOPED_TRACE(tail.join(',').toStdString());
         LadderGrid g;
-        const int stopped = drawLadderUpTo(programOf(good + tail + good), g);
-        EXPECT_GE(stopped, 2);
-        EXPECT_LE(stopped, 2 + tail.size());
+        const DrawResult stopped = drawLadderReporting(programOf(good + tail + good), g);
+        EXPECT_GE(stopped.step, 2);
+        EXPECT_LE(stopped.step, 2 + tail.size());
+        EXPECT_EQ(stopped.why, why);
         expectDrawing(g, "X0 - - - - - - - - (Y30)");
     }
     LadderGrid unjoined;
@@ -258,7 +261,9 @@ TEST(LadderDrawer, StopsWhenRowsRunOut)
         p.step(i + 2) = Step{"OUT", "Y31", {}};
     }
     LadderGrid g;
-    EXPECT_EQ(drawLadderUpTo(p, g), 500 * 3 + 1) << "rung 500 needs rows 1000 and 1001";
+    const DrawResult stopped = drawLadderReporting(p, g);
+    EXPECT_EQ(stopped.step, 500 * 3 + 1) << "rung 500 needs rows 1000 and 1001";
+    EXPECT_EQ(stopped.why, DrawStop::NoRowsLeft);
     EXPECT_EQ(g.cell(GridPos::at(999, 9).index).dev, "Y31");
     EXPECT_EQ(g.cell(LadderGrid::kLastIndex), Cell{});
 }
