@@ -226,6 +226,13 @@ bool ProjectCommands::insertFile()
     const FileStatus status = readStepPairs(path, pairs);
     if (!report(status, path))
         return false;
+    // A whole saved instruction list is 2000 pairs, mostly empty ones at its end: inserted as
+    // they are, they would push the rest of the program out past the last step.
+    if (pairs.size() >= ProgramStore::kFileSteps) {
+        while (!pairs.isEmpty() && pairs.constLast().ins.trimmed().isEmpty() &&
+               pairs.constLast().data.trimmed().isEmpty())
+            pairs.removeLast();
+    }
     insertSteps(m_project.program(), pairs);
     m_project.notifyStepsChanged();
     m_hooks.showInstrEditor();

@@ -355,6 +355,20 @@ TEST_F(ProjectFlowTest, BlockSavedAndInsertedAtTheCurrentStep)
     EXPECT_EQ(project.program().step(5).data, u"X12"_s);
     EXPECT_EQ(project.program().step(6).data, u"X3"_s);
     EXPECT_EQ(project.program().step(17).data, u"X14"_s);
+
+    // A whole instruction-list file inserts its steps, not its 2000 pairs, so the rest of the
+    // program stays.
+    ProgramStore other;
+    other.step(0) = Step{"LDI", "X7", {}};
+    other.step(1) = Step{"OUT", "Y37", {}};
+    ASSERT_TRUE(saveInstructionList(path("whole.ins"), other).ok);
+    project.program().curStep = 1;
+    prompts.openAnswers = {path("whole.ins")};
+    choose("mnuIOpen");
+    EXPECT_EQ(project.program().step(1), (Step{"LDI", "X7", {}}));
+    EXPECT_EQ(project.program().step(2), (Step{"OUT", "Y37", {}}));
+    EXPECT_EQ(project.program().step(3).data, u"X1"_s);
+    EXPECT_EQ(project.program().step(19).data, u"X14"_s);
 }
 
 } // namespace
