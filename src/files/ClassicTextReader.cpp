@@ -11,6 +11,7 @@ namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+constexpr char kEndOfText = '\x1A';
 
 bool isBlank(QChar c)
 {
@@ -95,6 +96,11 @@ bool ClassicTextReader::ensureData()
             bytes.remove(0, kUtf8Mark.size());
         }
         m_atStart = false;
+        // DOS-era tools end a text file with Ctrl-Z; nothing after it belongs to the file.
+        if (const qsizetype end = bytes.indexOf(kEndOfText); end >= 0) {
+            bytes.truncate(end);
+            m_deviceAtEnd = true;
+        }
         m_buffer = m_decoder.decode(bytes);
     }
     return true;
