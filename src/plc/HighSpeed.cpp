@@ -17,6 +17,19 @@ SequenceResult linkFailed(SequenceResult r, SequenceRunner& run)
     return r;
 }
 
+// Whether the word of a step stands for the number the step holds. Constants and device
+// numbers that do not fit (K 1000, K 1.5, K ABC) would arrive as another number. Steps whose
+// operand the controller ignores always pass.
+bool wordKeepsStep(const Step& step, const QByteArray& words, int k)
+{
+    const QString ins = step.ins.trimmed();
+    if (ins != u"K" &&
+        (ins.isEmpty() || ins == u"ANB" || ins == u"ORB" || ins == u"NOP" || ins == u"END"))
+        return true;
+    return stepAccepted(step, decodeWord(static_cast<std::uint8_t>(words.at(2 * k)),
+                                         static_cast<std::uint8_t>(words.at(2 * k + 1))));
+}
+
 } // namespace
 
 SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
@@ -26,6 +39,10 @@ SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
     const int last = program.getEndStep();
     run.message(text::encoding());
     const QByteArray words = enCodeA(program);
+    for (int k = 0; k <= last; ++k) {
+        if (!wordKeepsStep(program.step(k), words, k))
+            return stepRefused(r, k, program.step(k), run);
+    }
     run.progress(0, 0, last + 1);
 
     const TransferDelays& delay = run.delays();

@@ -50,6 +50,14 @@ QString zeroFilled(int n)
 
 } // namespace
 
+SequenceResult stepRefused(SequenceResult r, int k, const Step& step, SequenceRunner& run)
+{
+    r.outcome = SequenceOutcome::Failed;
+    r.failedStep = k;
+    r.dialogText = text::cannotWriteStep(k, step.ins, step.data);
+    return done(r, text::writeFailed(), run);
+}
+
 SequenceResult connectPlc(SequenceRunner& run)
 {
     SequenceResult r = started(SequenceKind::Connect);
@@ -93,12 +101,7 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
     for (int i = std::max(start, kLastKeyedStep + 1); i <= requestedLast; ++i) {
         const Step& step = program.step(i);
         if (!step.ins.trimmed().isEmpty()) {
-            r.outcome = SequenceOutcome::Failed;
-            r.failedStep = i;
-            r.dialogText = text::cannotWriteStep(i, step.ins, step.data);
-            r.message = text::writeFailed();
-            run.message(r.message);
-            return r;
+            return stepRefused(r, i, step, run);
         }
     }
 
@@ -135,12 +138,8 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
             if (!(k = run.key(code)).ok())
                 return keyFailed(r, k, run);
         }
-        if (!stepAccepted(step, run.display())) {
-            r.outcome = SequenceOutcome::Failed;
-            r.failedStep = i;
-            r.dialogText = text::cannotWriteStep(i, step.ins, step.data);
-            return done(r, text::writeFailed(), run);
-        }
+        if (!stepAccepted(step, run.display()))
+            return stepRefused(r, i, step, run);
         if (!(k = run.key(key::WriteMonitor)).ok())
             return keyFailed(r, k, run);
         if (i + 1 <= progressMax)

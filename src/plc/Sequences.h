@@ -12,6 +12,9 @@
 // runner's reporter. Any key that gets no reply ends the operation with a time-out.
 namespace ladrix::plc::seq {
 
+// Ends a write that cannot store program step k: "写入失败" and the message naming the step.
+SequenceResult stepRefused(SequenceResult r, int k, const Step& step, SequenceRunner& run);
+
 // 166 (its reply ignored), then CLEAR: connected when CLEAR is answered.
 SequenceResult connectPlc(SequenceRunner& run);
 
@@ -37,6 +40,8 @@ SequenceResult watchDevice(SequenceRunner& run, const QString& nodeText);
 // One poll of the watched device: the number field (empty when blank) and the lamp.
 SequenceResult pollDevice(SequenceRunner& run, int monDev);
 
+// Sends steps 0 to END as words; refuses, before sending anything, a program with a step whose
+// word would stand for another number (K 1000, K 1.5).
 SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program);
 SequenceResult highSpeedRead(SequenceRunner& run, int plcType);
 

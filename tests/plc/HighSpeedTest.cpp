@@ -38,6 +38,25 @@ TEST_F(HighSpeed, WriteThenReadGivesTheProgramBack)
     EXPECT_EQ(back.step(100), step("LD", "X007"));
 }
 
+// A step whose word would stand for another number (a four-digit constant, a constant with its
+// point in the wrong place, text) would change silently on the way: the write refuses the
+// program before sending anything, as the key write refuses the step. Steps whose operand
+// the controller ignores pass.
+TEST_F(HighSpeed, StepThatTheWordCannotHoldFailsTheWriteBeforeAnyByte)
+{
+    const QByteArray before = storedWords(3);
+    for (const char* bad : {"K 1000", "K 1.5", "K ABC", "LD X1000"}) {
+        const QByteArray text = QByteArray("ANB X5; ") + bad + "; END";
+        const SequenceResult r = seq::highSpeedWrite(run, programOf(text.constData()));
+        EXPECT_EQ(r.outcome, SequenceOutcome::Failed) << bad;
+        EXPECT_EQ(r.failedStep, 1) << bad;
+        EXPECT_EQ(r.message, u"写入失败");
+        EXPECT_TRUE(r.dialogText.startsWith(u"无法写入第 1步")) << r.dialogText.toStdString();
+    }
+    EXPECT_EQ(storedWords(3), before);
+    EXPECT_TRUE(seq::highSpeedWrite(run, programOf("ANB X5; K 5; K 99.9; END")).ok());
+}
+
 TEST(HighSpeedFraming, BytesOnTheWireFollowTheModel)
 {
     std::atomic_bool cancel{false};
