@@ -10,8 +10,7 @@ namespace ladrix {
 namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
-const QByteArray kUtf8Mark("\xEF\xBB\xBF");
-constexpr char kEndOfText = '\x1A';
+constexpr QChar kEndOfText = u'\x1A';
 
 bool isBlank(QChar c)
 {
@@ -89,19 +88,19 @@ bool ClassicTextReader::ensureData()
             return false;
         }
         bytes.truncate(got);
-        // Editors that save UTF-8 mark it so; read as code page 936 the first field would be
-        // damaged and every Chinese text garbled.
-        if (m_atStart && bytes.startsWith(kUtf8Mark)) {
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
-            bytes.remove(0, kUtf8Mark.size());
-        }
-        m_atStart = false;
-        // DOS-era tools end a text file with Ctrl-Z; nothing after it belongs to the file.
-        if (const qsizetype end = bytes.indexOf(kEndOfText); end >= 0) {
-            bytes.truncate(end);
-            m_deviceAtEnd = true;
+        // Editors that save UTF-8 or UTF-16 mark it so; read as code page 936 the first field
+        // would be damaged and every Chinese text garbled. The decoder drops the mark.
+        if (m_atStart) {
+            if (const auto encoding = QStringConverter::encodingForData(bytes))
+                m_decoder = QStringDecoder(*encoding);
+            m_atStart = false;
         }
         m_buffer = m_decoder.decode(bytes);
+        // DOS-era tools end a text file with Ctrl-Z; nothing after it belongs to the file.
+        if (const qsizetype end = m_buffer.indexOf(kEndOfText); end >= 0) {
+            m_buffer.truncate(end);
+            m_deviceAtEnd = true;
+        }
     }
     return true;
 }

@@ -12,7 +12,7 @@ namespace ladrix {
 // ends at a comma or a line end (CR LF, CR or LF); blanks before it are skipped; a field that
 // starts with a double quote runs to the closing quote and the rest up to the next comma or line
 // end is dropped. After a comma the next field continues on the same line. A file that starts
-// with the UTF-8 byte-order mark is read as UTF-8; a Ctrl-Z ends the input.
+// with a byte-order mark is read in the Unicode encoding it marks; a Ctrl-Z ends the input.
 // The file is decoded in chunks, so memory stays bounded whatever the file holds.
 class ClassicTextReader {
 public:

@@ -70,6 +70,9 @@ TEST(ClassicTextReader, SplitsFieldsAsTheClassicInputStatement)
         {"UTF-8 with its byte-order mark",
          "\xEF\xBB\xBF" + QStringLiteral("新工程\r\nLD\r\n").toUtf8(),
          {QStringLiteral("新工程"), "LD"}},
+        {"UTF-16 with its byte-order mark, a Ctrl-Z byte inside a character",
+         QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(u"业,LD\r\n"), 12),
+         {QStringLiteral("业"), "LD"}},
         {"Ctrl-Z ends a DOS text file", "LD\r\nX0\r\n\x1A\x1A garbage\r\n", {"LD", "X0"}},
         {"the mark inside a file is no mark", "x\r\n\xEF\xBB\xBF", {"x", QStringLiteral("锘")}},
     };
