@@ -42,6 +42,12 @@ SequenceResult done(SequenceResult r, const QString& message, SequenceRunner& ru
     return r;
 }
 
+bool hasKeysOnly(const QString& number)
+{
+    return std::ranges::all_of(number,
+                               [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.'; });
+}
+
 QString zeroFilled(int n)
 {
     QString s = QString::number(n);
@@ -134,6 +140,9 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
     for (int i = start; i <= start + count; ++i) {
         const Step& step = program.step(i);
         run.message(text::writingStep(i, step.ins, step.data));
+        // No key stands for such a character; the display could never match it.
+        if (!step.data.trimmed().isEmpty() && !hasKeysOnly(keyedNumber(step)))
+            return stepRefused(r, i, step, run);
         for (std::uint8_t code : stepKeys(step, dataKeys)) {
             if (!(k = run.key(code)).ok())
                 return keyFailed(r, k, run);

@@ -120,6 +120,19 @@ TEST_F(WriteByKeys, StepsPastTheKeyedRangeFailBeforeAnyKey)
     EXPECT_TRUE(r.ok()) << r.dialogText.toStdString();
 }
 
+// A number with a character no key stands for cannot be keyed; the step is refused as one the
+// controller would not show, not sent as key code 0 and mistaken for a silent controller.
+TEST_F(WriteByKeys, NumberWithoutKeysIsRefusedAsTheStep)
+{
+    for (const char* text : {"K -5; END", "K ABC; END", "LD X0A; END"}) {
+        sent.clear();
+        const SequenceResult r = seq::writeByKeys(run, programOf(text), WriteRange{0, 999, true});
+        EXPECT_EQ(r.outcome, SequenceOutcome::Failed) << text;
+        EXPECT_EQ(r.failedStep, 0) << text;
+        EXPECT_EQ(count(0), 0) << text;
+    }
+}
+
 TEST_F(WriteByKeys, GarbledDisplayIsCaughtBeforeStoring)
 {
     // Replies 1-15 are the clear and positioning keys; reply 19 is step 0's last digit.
