@@ -134,8 +134,9 @@ QByteArray SimController::highSpeed(std::uint8_t byte, bool& handled)
     if (m_hs == HighSpeed::LeadIn) {
         switch (byte) {
         case cmd::ReadModel0:
+            return dumpProgram(kKeyedSteps);
         case cmd::ReadModel1:
-            return dumpProgram();
+            return dumpProgram(stepCount());
         case cmd::WriteModel0:
         case cmd::WriteModel1:
             m_hs = HighSpeed::Writing;
@@ -173,10 +174,12 @@ QByteArray SimController::highSpeed(std::uint8_t byte, bool& handled)
     return answer;
 }
 
-QByteArray SimController::dumpProgram() const
+QByteArray SimController::dumpProgram(int steps) const
 {
     QByteArray out;
     for (Word w : m_ram) {
+        if (out.size() >= 2 * steps)
+            break;
         out += wordBytes(w);
         if (decodeWord(static_cast<std::uint8_t>(w >> 8), static_cast<std::uint8_t>(w & 0xFF))
                 .ins == u"END")

@@ -30,11 +30,11 @@ namespace ladrix::plc {
 //   (the device's own number for plain relays). K/SEARCH polls a value under the code of "K".
 // 166 through the keys: blank display (the first key of a connection).
 // High speed: 254 opens the framing without a reply. Then 171/172 sends the program as
-//   two-byte words, step 0 up to and including the first END step (the whole memory when
-//   there is none); 173/174 takes words from step 0 on and answers each with four bytes
-//   (the word and its step number, high byte first), leaving words past the end of its memory
-//   unanswered; 166 at a word boundary ends the framing.
-//   Any other key after the lead-in leaves the framing and counts as a key.
+//   two-byte words, step 0 up to and including the first END step (without one, the first
+//   1000 steps for 171 and the whole memory for 172); 173/174 takes words from step 0 on and
+//   answers each with four bytes (the word and its step number, high byte first), leaving words
+//   past the end of its memory unanswered; 166 at a word boundary ends the framing. Any other key
+//   after the lead-in leaves the framing and counts as a key.
 //
 // Keys reach steps 0 to 999; a second-model controller holds 2000 steps, the upper thousand
 // reachable only by the high-speed transfer.
@@ -78,7 +78,7 @@ private:
     Word keyedWord() const;
     int typedNumber() const;
     void deleteStep(int at);
-    QByteArray dumpProgram() const;
+    QByteArray dumpProgram(int steps) const;
     void resetEntry();
 
     std::vector<Word> m_ram;

@@ -199,6 +199,14 @@ TEST(SimControllerHighSpeed, ReadSendsWordsUpToEnd)
     SimController empty;
     empty.receive(cmd::LeadIn);
     EXPECT_EQ(empty.receive(cmd::ReadModel1).size(), 2 * 1000); // no END: all of memory
+
+    // The first model's request asks for its 1000 steps, also of the larger memory.
+    SimController large(2000);
+    large.receive(cmd::LeadIn);
+    EXPECT_EQ(large.receive(cmd::ReadModel0).size(), 2 * 1000);
+    large.receive(cmd::Hello);
+    large.receive(cmd::LeadIn);
+    EXPECT_EQ(large.receive(cmd::ReadModel1).size(), 2 * 2000);
 }
 
 TEST(SimControllerHighSpeed, WriteAnswersEachWordWithFourBytesAndStoresIt)
