@@ -12,7 +12,7 @@ const QString kName = QStringLiteral("check");
 
 // The step is checked exactly as the editor checks the row a user typed. A stored mnemonic
 // that the line would not give back ("LD X0" in one field, or none before an operand such as
-// SFT) is no instruction the program can run, even when the line itself reads as one.
+// SFT, or a comment) is no instruction the program can run, even when the line reads as one.
 QString stepFault(const Step& step)
 {
     Step scratch = step;
@@ -20,7 +20,7 @@ QString stepFault(const Step& step)
     if (const std::optional<LineError> error =
             commitLine(ins + u' ' + step.data.trimmed(), scratch))
         return error->text;
-    if (scratch.ins != ins.toUpper()) {
+    if (ins.isEmpty() || scratch.ins != ins.toUpper()) {
         QString stored = ins;
         return checkIns(stored, QString());
     }

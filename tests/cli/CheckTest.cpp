@@ -26,23 +26,24 @@ TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
 {
     TempFolder dir;
     const QString file =
-        saved(dir, {"LD",    "X0", "MOV",    "D700", "LD",  "X28", "OUT", "X0", "",
-                    "",      "LD", "X99999", "",     "Y30", "ld",  "x1",  "K",  "ABC",
-                    "LD X0", "",   "",       "SFT",  "END", "",    "MOV", ""});
+        saved(dir, {"LD", "X0",     "MOV", "D700",  "LD",  "X28", "OUT", "X0",  "",      "",
+                    "LD", "X99999", "",    "Y30",   "ld",  "x1",  "K",   "ABC", "LD X0", "",
+                    "",   "SFT",    "",    "'note", "END", "",    "MOV", ""});
     const CliRun run = runCli({"check", file});
     EXPECT_EQ(run.exitCode, 1);
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 7) << run.out.toStdString();
+    ASSERT_EQ(lines.size(), 8) << run.out.toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("0001: 错误的指令MOV"));
     EXPECT_EQ(lines[1], QStringLiteral("0002: 无效的器件号x28"));
     EXPECT_EQ(lines[2], QStringLiteral("0003: 指令OUT不支持X"));
     // A device number beyond 16 bits is a refusal too, with the fault's text.
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("0005: 溢出"))) << lines[3].toStdString();
     EXPECT_EQ(lines[4], QStringLiteral("0006: 错误的指令Y30"));
-    // A hand-written "LD X0" in the mnemonic's line, or an operand with no mnemonic, would
-    // read as a good line, but the step holds no instruction.
+    // A hand-written "LD X0" in the mnemonic's line, or an operand (even a comment) with no
+    // mnemonic, would read as a good line, but the step holds no instruction.
     EXPECT_EQ(lines[5], QStringLiteral("0009: 错误的指令LD X0"));
     EXPECT_EQ(lines[6], QStringLiteral("0010: 错误的指令"));
+    EXPECT_EQ(lines[7], QStringLiteral("0011: 错误的指令"));
 }
 
 TEST(CheckTest, ProjectInstructionListAndZk1FilesAreCheckedAndOthersRefused)
