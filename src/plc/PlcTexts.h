@@ -62,6 +62,14 @@ inline QString readDone()
 {
     return QStringLiteral("读取完成");
 }
+inline QString readFailed()
+{
+    return QStringLiteral("读取失败");
+}
+inline QString keysReadTo999()
+{
+    return QStringLiteral("按键读取只能读到第 999 步，其后的程序请用高速读取");
+}
 
 inline QString clearing()
 {

@@ -191,6 +191,9 @@ SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
     if (!k.ok())
         return keyFailed(r, k, run);
 
+    // Whether the range asks for controller steps that keys cannot reach.
+    const bool pastKeyedSteps = std::min(range.to, maxStep) > kLastKeyedStep;
+    bool sawEnd = false;
     for (int j = dest; j <= dest + count; ++j) {
         if (!(k = run.key(key::Plus)).ok())
             return keyFailed(r, k, run);
@@ -199,13 +202,21 @@ SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
         run.message(text::readingStep(number, padSpaceCopy(d.ins, 3), d.num));
         if (j <= progressMax)
             run.progress(j, range.from, progressMax);
-        if (range.stopAtEnd && d.ins == u"END")
+        if (range.stopAtEnd && d.ins == u"END") {
+            sawEnd = true;
             break;
+        }
         if (run.takeCancel()) {
             r.outcome = SequenceOutcome::Cancelled;
             break;
         }
         ++number;
+    }
+    if (pastKeyedSteps && !sawEnd && r.ok()) {
+        r.outcome = SequenceOutcome::Failed;
+        r.failedStep = kLastKeyedStep + 1;
+        r.dialogText = text::keysReadTo999();
+        return done(r, text::readFailed(), run);
     }
     return done(r, text::readDone(), run);
 }

@@ -26,7 +26,8 @@ SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& co
 // the range holds a program step past 999, which keys cannot reach.
 SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, WriteRange range);
 
-// Reads steps with "+" after positioning the controller on its step 999.
+// Reads steps with "+" after positioning the controller on its step 999. A range past step 999
+// that finds no END in the steps keys reach ends as failed, keeping the steps read.
 SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep);
 
 SequenceResult clearOrCopy(SequenceRunner& run, ClearCopyOp op);

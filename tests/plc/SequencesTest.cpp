@@ -197,6 +197,23 @@ TEST_F(ReadByKeys, StoresFromTheDestinationStepAndStopsAtEnd)
     EXPECT_TRUE(messages.contains(u"正在读出第 3步   \n指令:NOP  数据:000"));
 }
 
+// Keys reach controller steps 0 to 999 only. A read asked for more that found no END there
+// keeps what it read but does not call itself complete.
+TEST_F(ReadByKeys, RangePastTheKeyedStepsWithoutEndIsNotComplete)
+{
+    SequenceResult r = seq::readByKeys(run, ReadRange{0, 1999, 0, true}, 1999);
+    EXPECT_EQ(r.outcome, SequenceOutcome::Failed);
+    EXPECT_EQ(r.failedStep, 1000);
+    EXPECT_EQ(r.message, u"读取失败");
+    EXPECT_FALSE(r.dialogText.isEmpty());
+    EXPECT_EQ(r.steps.size(), 1000u);
+
+    ASSERT_TRUE(seq::writeByKeys(run, programOf("LD X027; END"), WriteRange{}).ok());
+    r = seq::readByKeys(run, ReadRange{0, 1999, 0, true}, 1999);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.steps.size(), 2u);
+}
+
 TEST_F(ReadByKeys, TimeOutKeepsWhatWasReadAndSaysSo)
 {
     link.setFaults(faults(&SimFaults::dropEvery, 10));
