@@ -27,9 +27,9 @@ int runSim(const QStringList& args, Io& io)
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == u"--pty") {
             pty = true;
-        } else if (args[i] == u"--latency" && i + 1 < args.size()) {
+        } else if (args[i] == u"--latency") {
             bool ok = false;
-            latency = args[++i].toInt(&ok);
+            latency = ++i < args.size() ? args[i].toInt(&ok) : 0;
             if (!ok || latency < 0 || latency > 60000) {
                 io.err << "sim: --latency needs a number of milliseconds from 0 to 60000\n";
                 return kUsageOrInput;

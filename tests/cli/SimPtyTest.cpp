@@ -85,10 +85,14 @@ TEST(CliSimPty, BadArgumentsExitTwo)
     for (const QStringList& args : QList<QStringList>{{"sim"},
                                                       {"sim", "--pty", "--latency", "soon"},
                                                       {"sim", "--pty", "--latency", "-5"},
-                                                      {"sim", "--pty", "--verbose"}}) {
+                                                      {"sim", "--pty", "--verbose"},
+                                                      {"sim", "--pty", "--latency"}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty() && !run.err.isEmpty()) << args.join(' ').toStdString();
+        if (args.contains("--latency")) {
+            EXPECT_TRUE(run.err.contains("milliseconds")) << run.err.toStdString();
+        }
     }
 }
 
