@@ -88,6 +88,9 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(texts::kWindowTitle);
     m_area->setObjectName(QStringLiteral("mdiArea"));
+    // Child windows keep their own size; a smaller frame must still reach all of them.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     resize(900, 640);
 

@@ -117,6 +117,12 @@ TEST_F(MenuStateTest, InstrWindowToggleFollowsTheWindow)
     EXPECT_EQ(project.program().step(0), (Step{"LD", "X5", {}}));
     choose("mnuIView");
     EXPECT_TRUE(window->instrWindow().editor().isVisible());
+
+    // The editor keeps its size, so a main window made smaller scrolls to reach all of it.
+    window->resize(420, 300);
+    QTest::qWait(50);
+    EXPECT_TRUE(window->mdiArea()->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(window->mdiArea()->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(MenuStateTest, EditorScrollsToTheModelsLastPage)
