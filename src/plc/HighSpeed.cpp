@@ -9,12 +9,19 @@ namespace {
 // Bytes a high-speed read keeps at most: every step of the largest store, plus an odd byte.
 constexpr qint64 kMaxReadBytes = 2 * ProgramStore::kSize + 1;
 
-SequenceResult linkFailed(SequenceResult r, SequenceRunner& run)
+// Ends a transfer with `outcome`, showing `message`; what was done so far stays in `r`.
+SequenceResult ended(SequenceResult r, SequenceOutcome outcome, const QString& message,
+                     SequenceRunner& run)
 {
-    r.outcome = SequenceOutcome::LinkFailed;
-    r.message = text::connectFailed();
-    run.message(r.message);
+    r.outcome = outcome;
+    r.message = message;
+    run.message(message);
     return r;
+}
+
+SequenceResult linkFailed(const SequenceResult& r, SequenceRunner& run)
+{
+    return ended(r, SequenceOutcome::LinkFailed, text::connectFailed(), run);
 }
 
 // Whether the word of a step stands for the number the step holds. Constants and device
@@ -73,22 +80,16 @@ SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
         }
         if (!answered) {
             run.raw(cmd::Hello);
-            r.outcome = SequenceOutcome::TimedOut;
             r.failedStep = s;
-            r.message = text::timedOut();
-            run.message(r.message);
-            return r;
+            return ended(r, SequenceOutcome::TimedOut, text::timedOut(), run);
         }
         // A word sent again whose first answer was only late went in twice, shifting the rest
         // of the program; its second answer gives that away.
         if (tries > 1 &&
             run.waitUntil([&run] { return run.waiting() >= 8; }, 2 * delay.wordRetryMs)) {
             run.raw(cmd::Hello);
-            r.outcome = SequenceOutcome::Failed;
             r.failedStep = s;
-            r.message = text::writeFailed();
-            run.message(r.message);
-            return r;
+            return ended(r, SequenceOutcome::Failed, text::writeFailed(), run);
         }
         run.discardInput();
     }
@@ -130,12 +131,8 @@ SequenceResult highSpeedRead(SequenceRunner& run, int plcType)
     r.words = run.readAll().left(kMaxReadBytes);
     run.raw(cmd::Hello);
     // Even an empty program comes as words; nothing at all means no controller answered.
-    if (r.words.isEmpty()) {
-        r.outcome = SequenceOutcome::TimedOut;
-        r.message = text::timedOut();
-        run.message(r.message);
-        return r;
-    }
+    if (r.words.isEmpty())
+        return ended(r, SequenceOutcome::TimedOut, text::timedOut(), run);
     run.message(text::decoding());
     r.message = text::hsReadDone();
     run.message(r.message);
