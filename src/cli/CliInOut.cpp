@@ -1,6 +1,9 @@
 #include "CliInOut.h"
 
 #include "CliArgs.h"
+#include "CliProgramFile.h"
+
+#include "core/TextHelpers.h"
 
 namespace ladrix::cli {
 
@@ -35,6 +38,13 @@ std::optional<InOut> parseInOut(const QStringList& args, const QString& command,
         result.model = model.toInt();
     }
     return result;
+}
+
+bool loadIn(const InOut& files, const QString& command, ProgramStore& store, LadderGrid& grid,
+            Io& io)
+{
+    store.plcType = files.model;
+    return loadSource(files.in, {files.from}, baseNameOf(files.out), command, store, grid, io);
 }
 
 } // namespace ladrix::cli

@@ -2,6 +2,8 @@
 
 #include "CommandRegistry.h"
 
+#include "core/LadderGrid.h"
+#include "core/ProgramStore.h"
 #include "files/ProgramFile.h"
 
 #include <functional>
@@ -25,5 +27,10 @@ std::optional<InOut> parseInOut(const QStringList& args, const QString& command,
                                 const std::function<bool(FileKind, FileKind)>& accepts,
                                 const std::function<bool(FileKind, FileKind)>& modelApplies,
                                 const QString& modelHint);
+
+// Loads IN as loadSource does: a program that is not a project takes the model of --model and
+// the name of OUT. Returns false after printing why on stderr.
+bool loadIn(const InOut& files, const QString& command, ProgramStore& store, LadderGrid& grid,
+            Io& io);
 
 } // namespace ladrix::cli

@@ -2,7 +2,6 @@
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
-#include "core/TextHelpers.h"
 #include "ladder/LadderCompiler.h"
 
 namespace ladrix::cli {
@@ -28,8 +27,7 @@ int runCompile(const QStringList& args, Io& io)
 
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = files->model;
-    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
+    if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
     compileLadder(grid, store);
     const FileStatus saved = files->to == FileKind::InstructionList

@@ -2,8 +2,6 @@
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
-#include "core/TextHelpers.h"
-
 namespace ladrix::cli {
 
 namespace {
@@ -41,8 +39,7 @@ int runConvert(const QStringList& args, Io& io)
         return kUsageOrInput;
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = files->model;
-    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
+    if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
     if (!reportFileStatus(saveProgramFile(files->out, store, grid), kName, io))
         return kUsageOrInput;

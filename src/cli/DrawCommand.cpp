@@ -3,7 +3,6 @@
 #include "CommandRegistry.h"
 
 #include "core/InstructionSet.h"
-#include "core/TextHelpers.h"
 #include "ladder/LadderDrawer.h"
 
 #include <algorithm>
@@ -71,8 +70,7 @@ int runDraw(const QStringList& args, Io& io)
 
     ProgramStore store;
     LadderGrid grid;
-    store.plcType = files->model;
-    if (!loadSource(files->in, {files->from}, baseNameOf(files->out), kName, store, grid, io))
+    if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
     for (int i = store.maxStep() + 1; i <= ProgramStore::kLastIndex; ++i) {
         if (!store.step(i).ins.trimmed().isEmpty()) {
