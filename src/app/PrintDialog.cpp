@@ -35,15 +35,10 @@ PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* 
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("打印设置"));
-    resetPrinter();
     m_insList->setObjectName(QStringLiteral("optPrint_0"));
     m_ladder->setObjectName(QStringLiteral("optPrint_1"));
     m_insList->setChecked(true);
     m_printerName->setObjectName(QStringLiteral("labPrint"));
-    QString name = QPrinterInfo::defaultPrinterName();
-    if (name.isEmpty())
-        name = QStringLiteral("（无）");
-    m_printerName->setText(QStringLiteral("系统默认打印机: ") + name);
 
     auto* content = new QGroupBox(QStringLiteral("打印内容"));
     auto* contentLayout = new QVBoxLayout(content);
@@ -67,6 +62,7 @@ PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* 
     layout->addWidget(printerBox);
     layout->addLayout(buttons);
     setMinimumWidth(380);
+    resetPrinter();
 
     connect(config, &QPushButton::clicked, this, &PrintDialog::setUpPrinter);
     connect(ok, &QPushButton::clicked, this, &PrintDialog::printChosen);
@@ -92,7 +88,8 @@ void PrintDialog::printChosen()
                                    .print(*m_printer, error)
                              : InsListPrintout(m_project.program()).print(*m_printer, error);
     if (!printed) {
-        // A printer that failed to start stays busy and refuses new settings.
+        // A printer that failed to start stays busy and refuses new settings, so the default
+        // one takes its place, in the label too.
         resetPrinter();
         m_prompts.message(
             this, QMessageBox::Warning, texts::kAppTitle,
@@ -104,6 +101,10 @@ void PrintDialog::resetPrinter()
 {
     m_printer = std::make_unique<QPrinter>();
     m_printer->setPageSize(QPageSize(QPageSize::A4));
+    QString name = QPrinterInfo::defaultPrinterName();
+    if (name.isEmpty())
+        name = QStringLiteral("（无）");
+    m_printerName->setText(QStringLiteral("系统默认打印机: ") + name);
 }
 
 } // namespace ladrix

@@ -26,6 +26,7 @@ public:
 private:
     void setUpPrinter();
     void printChosen();
+    // Back to the system's default printer, as the dialog opened with.
     void resetPrinter();
 
     const Project& m_project;

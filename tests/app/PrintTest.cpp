@@ -4,12 +4,14 @@
 #include "app/LadderPrintout.h"
 #include "app/PrintDialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace ladrix::test {
 namespace {
@@ -210,6 +212,28 @@ TEST_F(PrintDialogTest, PrinterFailureIsReportedAndThePrinterUsableAgain)
     // Without an END step the whole model's range is printed.
     EXPECT_EQ(printTo(dialog, path("again.pdf")), 6);
     EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST_F(PrintDialogTest, FailedPrinterSetUpIsNoLongerShownAfterTheFailure)
+{
+    PrintDialog dialog(project, prompts, window.get());
+    dialog.show();
+    auto* label = dialog.findChild<QLabel*>("labPrint");
+    const QString standard = label->text();
+    const QString target = path("no/such/folder/x.pdf");
+    dialog.printer().setOutputFileName(target);
+    QTimer::singleShot(0, &dialog, [] {
+        if (auto* setup = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            setup->done(QDialog::Accepted);
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton*>("CmdConfig"), Qt::LeftButton);
+    ASSERT_TRUE(label->text().endsWith(QDir::toNativeSeparators(target)))
+        << label->text().toStdString();
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    // The set-up that failed is dropped, so the label names the default printer again.
+    EXPECT_EQ(label->text(), standard);
 }
 
 } // namespace
