@@ -4,6 +4,8 @@
 #include "core/ProgramEvaluator.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 namespace ladrix {
 
@@ -20,7 +22,7 @@ bool stacks(const QString& ins)
     return isOutputMnemonic(ins) && ins != "MC" && ins != "MCR" && ins != "END";
 }
 
-class Drawer {
+class Drawer final {
 public:
     Drawer(const ProgramStore& store, LadderGrid& grid) : m_store(store), m_grid(grid) {}
 
@@ -59,7 +61,7 @@ int Drawer::readOutput(int i, std::vector<RungLayout::Output>& outputs) const
 bool Drawer::rowIsFree(int row) const
 {
     for (int column = 0; column < LadderGrid::kColumns; ++column) {
-        if (!(m_grid.cell(row * LadderGrid::kColumns + column) == Cell{}))
+        if (!(m_grid[GridPos::at(row, column)] == Cell{}))
             return false;
     }
     return true;
@@ -80,12 +82,12 @@ DrawStop Drawer::place(const std::vector<RungLayout::Output>& outputs)
         for (int r = row; r < row + rows && free; ++r)
             free = rowIsFree(r);
         for (int column = 0; column < LadderGrid::kColumns && free && row > 0; ++column) {
-            const Cell& above = m_grid.cell((row - 1) * LadderGrid::kColumns + column);
+            const Cell& above = m_grid[GridPos::at(row - 1, column)];
             free = above.left != kLinkDown && above.right != kLinkDown;
         }
         if (!free)
             continue;
-        const int first = row * LadderGrid::kColumns;
+        const int first = GridPos::at(row, 0).index;
         for (std::size_t k = 0; k < cells.size(); ++k)
             m_grid.cell(first + int(k)) = cells[k];
         m_rowNext = row + rows;
