@@ -14,7 +14,9 @@ namespace ladrix {
 // end is dropped. After a comma the next field continues on the same line. A file that starts
 // with a byte-order mark is read in the Unicode encoding it marks; a Ctrl-Z ends the input.
 // The file is decoded in chunks, so memory stays bounded whatever the file holds.
-class ClassicTextReader {
+class ClassicTextReader final {
+    Q_DISABLE_COPY_MOVE(ClassicTextReader)
+
 public:
     // Fields longer than this are cut: no text of a program comes near it, and a damaged file
     // of endless lines must not fill the memory.

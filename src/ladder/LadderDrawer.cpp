@@ -23,6 +23,8 @@ bool stacks(const QString& ins)
 }
 
 class Drawer final {
+    Q_DISABLE_COPY_MOVE(Drawer)
+
 public:
     Drawer(const ProgramStore& store, LadderGrid& grid) : m_store(store), m_grid(grid) {}
 

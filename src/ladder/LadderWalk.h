@@ -11,6 +11,8 @@ namespace ladrix {
 // The walk of the compilation over rungs and branch depths. Depth 0 is a rung's main row,
 // depth n the branch row n rows below it. Positions are cell indices; -1 is "no position".
 class LadderWalk final {
+    Q_DISABLE_COPY_MOVE(LadderWalk)
+
 public:
     LadderWalk(const LadderGrid& grid, ProgramStore& store);
     void run();

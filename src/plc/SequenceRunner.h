@@ -12,7 +12,9 @@ namespace ladrix::plc {
 
 // What a key sequence may do: exchange keys, send raw bytes, wait, and report. All waiting
 // runs the event loop of the calling thread; nothing spins.
-class SequenceRunner {
+class SequenceRunner final {
+    Q_DISABLE_COPY_MOVE(SequenceRunner)
+
 public:
     struct Reporter {
         std::function<void(const KeyResult&)> key;
