@@ -37,7 +37,7 @@ public:
 
     // Draws page p on a page of `paper` device pixels, in the painter's current font.
     void paintPage(QPainter& painter, int p, const QSizeF& paper) const;
-    // Prints every page on the printer; false with the reason when it cannot start.
+    // Prints every page on the printer; false with the reason when it cannot start or finish.
     bool print(QPrinter& printer, QString& error) const;
 
 private:

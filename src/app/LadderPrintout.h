@@ -38,7 +38,7 @@ public:
 
     // Draws page p; `twipsToPixels` converts page twips to the painter's device pixels.
     void paintPage(QPainter& painter, int p, qreal twipsToPixels) const;
-    // Prints every page on the printer; false with the reason when it cannot start.
+    // Prints every page on the printer; false with the reason when it cannot start or finish.
     bool print(QPrinter& printer, QString& error) const;
 
 private:

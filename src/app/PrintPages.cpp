@@ -16,12 +16,13 @@ bool printPages(QPrinter& printer, const QString& docName, int pages,
         error = QStringLiteral("无法开始打印：没有可用的打印机，或打印机无法使用。");
         return false;
     }
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
-            printer.newPage();
-        paintPage(painter, p);
+    bool allPages = true;
+    for (int p = 0; p < pages && allPages; ++p) {
+        allPages = p == 0 || printer.newPage();
+        if (allPages)
+            paintPage(painter, p);
     }
-    if (!painter.end()) {
+    if (!painter.end() || !allPages) {
         error = QStringLiteral("打印未能完成。");
         return false;
     }
