@@ -5,6 +5,7 @@
 #include "SequenceTypes.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 
@@ -28,8 +29,8 @@ public:
     KeyResult key(std::uint8_t code);
     // Exchanges the keys in order; stops at the first that fails and returns it.
     KeyResult keys(std::initializer_list<std::uint8_t> codes);
-    // Exchanges the digit keys of the characters of `digits` (any other character keys 0).
-    KeyResult digits(const QString& digits);
+    // Exchanges the digit keys of the characters of `text` (any other character keys 0).
+    KeyResult digits(const QString& text);
 
     bool raw(std::uint8_t byte);
     void waitMs(int ms);

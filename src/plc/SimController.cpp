@@ -6,6 +6,7 @@
 #include "core/InstructionSet.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace ladrix::plc {
 namespace {
@@ -81,7 +82,8 @@ QByteArray wordBytes(std::uint16_t w)
 
 QByteArray numberReply(int code, int value)
 {
-    value = std::abs(value) % 1000;
+    // The remainder first: std::abs of the lowest int is undefined.
+    value = std::abs(value % 1000);
     return reply(code, value / 100, value / 10 % 10, value % 10);
 }
 
