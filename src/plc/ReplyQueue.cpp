@@ -1,5 +1,8 @@
 #include "ReplyQueue.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ladrix::plc {
 
 ReplyQueue::ReplyQueue(Sink sink, QObject* parent) : QObject(parent), m_sink(std::move(sink))
@@ -20,8 +23,7 @@ void ReplyQueue::push(const QByteArray& bytes, int latencyMs)
     }
     m_pending.push_back({m_clock.elapsed() + std::max(0, latencyMs), bytes});
     if (!m_timer.isActive())
-        m_timer.start(
-            static_cast<int>(std::max<qint64>(0, m_pending.front().due - m_clock.elapsed())));
+        scheduleFront();
 }
 
 void ReplyQueue::clear()
@@ -38,8 +40,13 @@ void ReplyQueue::deliverDue()
         m_sink(bytes);
     }
     if (!m_pending.empty())
-        m_timer.start(
-            static_cast<int>(std::max<qint64>(0, m_pending.front().due - m_clock.elapsed())));
+        scheduleFront();
+}
+
+void ReplyQueue::scheduleFront()
+{
+    const qint64 wait = m_pending.front().due - m_clock.elapsed();
+    m_timer.start(static_cast<int>(std::max<qint64>(0, wait)));
 }
 
 } // namespace ladrix::plc

@@ -16,13 +16,15 @@ class ReplyQueue final : public QObject {
 
 public:
     using Sink = std::function<void(const QByteArray&)>;
-    ReplyQueue(Sink sink, QObject* parent = nullptr);
+    explicit ReplyQueue(Sink sink, QObject* parent = nullptr);
 
     void push(const QByteArray& bytes, int latencyMs);
     void clear();
 
 private:
     void deliverDue();
+    // Arms the timer for the first pending reply.
+    void scheduleFront();
 
     struct Pending {
         qint64 due;
