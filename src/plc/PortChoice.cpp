@@ -8,6 +8,7 @@
 #include <QSerialPortInfo>
 #include <QSettings>
 #include <algorithm>
+#include <tuple>
 
 namespace ladrix::plc {
 namespace {
@@ -60,7 +61,7 @@ QStringList portNames()
     return orderedPortNames(paths);
 }
 
-QStringList orderedPortNames(QStringList paths)
+QStringList orderedPortNames(const QStringList& paths)
 {
     std::vector<PortOrder> ports;
     for (const QString& path : paths)

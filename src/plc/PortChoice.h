@@ -18,7 +18,7 @@ inline constexpr auto kSimPort = "sim";
 // then built-in ports (ttyS), then any others, each group by its number.
 QStringList portNames();
 // The same order applied to any list of device paths.
-QStringList orderedPortNames(QStringList paths);
+QStringList orderedPortNames(const QStringList& paths);
 
 // The device a port number stands for; empty when there is no such port.
 QString portNameForNumber(int number);
