@@ -77,8 +77,6 @@ void GetCommDialog::showEvent(QShowEvent* event)
 
 void GetCommDialog::onTick()
 {
-    if (m_next == 0)
-        m_next = 1;
     const int n = m_next++;
     if (m_probe && m_probe(n)) {
         m_combo->addItem(portEntry(n), QString::number(n));
@@ -109,7 +107,6 @@ void GetCommDialog::finishProbing()
 void GetCommDialog::onOk()
 {
     savePortSetting(m_combo->currentData().toString());
-    m_next = 0;
     accept();
 }
 

@@ -37,7 +37,7 @@ private:
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QTimer* m_timer;
-    int m_next = 0; // the next port number to probe; 0 before the first tick
+    int m_next = 1; // the port number the next tick probes
 };
 
 } // namespace ladrix::plc
