@@ -271,8 +271,8 @@ void LadderWalk::moveOn()
     ascend();
 }
 
-// A branch is scanned once when the walk first enters it; coming back to it from a deeper
-// branch continues it.
+// Frees a depth: a branch placed there later is a new one, scanned afresh and waiting on no
+// cell.
 void LadderWalk::clearPosition(int depth)
 {
     m_walkPos[depth] = kNone;

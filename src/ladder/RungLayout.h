@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LadderGrid.h"
+#include "core/ProgramEvaluator.h"
 
 #include <QString>
 #include <vector>
@@ -11,7 +12,8 @@ namespace ladrix {
 // way the block stack executes it, and laid out on grid rows.
 class RungLayout final {
 public:
-    static constexpr int kMaxBlocks = 10;
+    // As many open blocks as the controller executes.
+    static constexpr int kMaxBlocks = ProgramEvaluator::kMaxBlocks;
     // Columns 0 to 8 hold the condition; column 9 the outputs.
     static constexpr int kConditionColumns = LadderGrid::kOutputColumn;
 
