@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace ladrix::cli {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/ProgramStore.h"
+#include "ProgramStore.h"
 
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace ladrix {

@@ -4,6 +4,7 @@
 #include "core/RuntimeError.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace ladrix {
 
