@@ -1,6 +1,7 @@
 #include "ProgramEvaluator.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace ladrix {
 
@@ -107,6 +108,7 @@ EvaluationResult ProgramEvaluator::run(const ProgramStore& store, int first, int
     first = std::max(first, 0);
     last = std::min(last, ProgramStore::kLastIndex);
     std::vector<Step> steps;
+    steps.reserve(std::size_t(std::max(0, last - first + 1)));
     for (int i = first; i <= last; ++i)
         steps.push_back(store.step(i));
     EvaluationResult r = run(steps);
