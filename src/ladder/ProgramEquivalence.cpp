@@ -2,7 +2,9 @@
 
 #include "core/ProgramEvaluator.h"
 
+#include <algorithm>
 #include <random>
+#include <utility>
 
 namespace ladrix {
 
@@ -57,6 +59,7 @@ Equivalence compareRung(int index, const Rung& a, const Rung& b)
     }
     const bool exhaustive = n <= kExhaustiveContacts;
     const quint64 count = exhaustive ? (quint64(1) << n) : quint64(kSampledCombinations);
+    // A fixed seed: the same two programs are always judged the same way.
     std::mt19937_64 random(20261208);
     for (quint64 c = 0; c < count; ++c) {
         for (std::size_t k = 0; k < n; ++k)
@@ -96,7 +99,7 @@ std::vector<Rung> splitRungs(const ProgramStore& store, int last)
         }
         // As the block stack runs it: only a block opened after an output starts a new rung.
         if (hasOutput && opensBlock(ins)) {
-            rungs.push_back(current);
+            rungs.push_back(std::move(current));
             current = Rung{};
             hasOutput = false;
         }
@@ -106,7 +109,7 @@ std::vector<Rung> splitRungs(const ProgramStore& store, int last)
         hasOutput = hasOutput || isOutputMnemonic(ins);
     }
     if (!current.steps.empty())
-        rungs.push_back(current);
+        rungs.push_back(std::move(current));
     return rungs;
 }
 
