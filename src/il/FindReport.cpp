@@ -5,6 +5,7 @@
 #include "core/Project.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -50,7 +51,21 @@ FindReport::FindReport(Project& project, InstrEditor& editor, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_list, &QListWidget::itemDoubleClicked, this, &FindReport::findSelected);
+    m_list->installEventFilter(this);
     resize(640, 320);
+}
+
+bool FindReport::eventFilter(QObject* watched, QEvent* event)
+{
+    // The buttons take no Enter, so Enter in the list is the keyboard's double click.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            findSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPushButton* FindReport::addButton(const char* name, const QString& caption)

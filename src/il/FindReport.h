@@ -38,6 +38,9 @@ public:
     void replaceNext();
     void replaceAll();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QPushButton* addButton(const char* name, const QString& caption);
     void selectLine(int line);

@@ -110,6 +110,10 @@ TEST_F(FindDialogTest, FindAndFindNextScrollTheEditor)
     click("cmdFindNext"); // wraps to the first line
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(editor->topStep(), 3);
+    // Enter on a line does what a double click does.
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(editor->topStep(), 10);
 }
 
 TEST_F(FindDialogTest, ReplaceAllWritesTheMnemonicAndLeavesOperands)
