@@ -31,6 +31,7 @@ public:
     QString errorString() const override { return QString(); }
     QString description() const override { return QStringLiteral("sim"); }
 
+    // Unguarded: only for a link whose controller no other thread is using.
     SimController& controller() { return m_controller->sim; }
     void setFaults(const SimFaults& faults) { m_faults.setFaults(faults); }
 
