@@ -13,6 +13,9 @@ class ClassicTextWriter;
 
 // The records every file shares: a step as two text lines (mnemonic, operand) and a ladder
 // cell as five lines (three codes, then the two texts). Files differ only in what surrounds them.
+inline constexpr qsizetype kLinesPerStep = 2;
+inline constexpr qsizetype kLinesPerCell = 5;
+inline constexpr qsizetype kGridLines = kLinesPerCell * LadderGrid::kSize;
 
 QList<StepPair> filePairs(const ProgramStore& store);
 void applyFilePairs(const QList<StepPair>& pairs, ProgramStore& store);

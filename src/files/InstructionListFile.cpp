@@ -7,7 +7,7 @@ namespace ladrix {
 
 FileStatus saveInstructionList(const QString& path, const ProgramStore& store)
 {
-    return writeFields(path, 2 * ProgramStore::kFileSteps,
+    return writeFields(path, kLinesPerStep * ProgramStore::kFileSteps,
                        [&](ClassicTextWriter& writer) { writePairs(writer, filePairs(store)); });
 }
 
@@ -24,7 +24,7 @@ FileStatus openInstructionList(const QString& path, ProgramStore& store)
 FileStatus saveBlock(const QString& path, const ProgramStore& store)
 {
     const QList<StepPair> pairs = blockPairs(store);
-    return writeFields(path, 2 * pairs.size(),
+    return writeFields(path, kLinesPerStep * pairs.size(),
                        [&](ClassicTextWriter& writer) { writePairs(writer, pairs); });
 }
 

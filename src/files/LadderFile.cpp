@@ -7,7 +7,7 @@ namespace ladrix {
 
 FileStatus saveLadder(const QString& path, const LadderGrid& grid)
 {
-    return writeFields(path, 5 * LadderGrid::kSize,
+    return writeFields(path, kGridLines,
                        [&](ClassicTextWriter& writer) { writeCells(writer, grid); });
 }
 

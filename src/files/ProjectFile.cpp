@@ -10,7 +10,8 @@ namespace ladrix {
 
 namespace {
 
-constexpr qsizetype kProjectLines = 2 + 2 * ProgramStore::kFileSteps + 5 * LadderGrid::kSize;
+// The name and the model, then the steps and the cells.
+constexpr qsizetype kProjectLines = 2 + kLinesPerStep * ProgramStore::kFileSteps + kGridLines;
 
 // The name a project takes from its file; paths without a usable base name keep `fallback`.
 QString nameFromPath(const QString& path, const QString& fallback)
