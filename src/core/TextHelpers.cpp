@@ -6,11 +6,8 @@ QString padZero(QString& s, int n)
 {
     if (s.isEmpty())
         return QString();
-    if (s.size() < n) {
-        while (s.size() < n)
-            s = QLatin1Char('0') + s.trimmed();
-        return s;
-    }
+    while (s.size() < n)
+        s = QLatin1Char('0') + s.trimmed();
     return s;
 }
 
@@ -18,12 +15,10 @@ QString padSpace(QString& s, int n)
 {
     if (s.isEmpty())
         return QString();
-    if (s.size() < n) {
-        while (s.size() < n)
-            s += QLatin1Char(' ');
-        return s;
-    }
-    return s.left(n);
+    if (s.size() >= n)
+        return s.left(n);
+    s.resize(n, u' ');
+    return s;
 }
 
 QString splitPath(const QString& path, QString& name, QString& ext)
