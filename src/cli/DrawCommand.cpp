@@ -54,6 +54,34 @@ QList<int> undrawnSteps(const ProgramStore& store, int last)
     return steps;
 }
 
+void warnAboutStepsPastModel(const ProgramStore& store, Io& io)
+{
+    for (int i = store.maxStep() + 1; i <= ProgramStore::kLastIndex; ++i) {
+        if (!store.step(i).ins.trimmed().isEmpty()) {
+            io.err << "ladrix-cli draw: warning: steps from " << i
+                   << " on lie past the model's last step and are not drawn\n";
+            break;
+        }
+    }
+}
+
+void warnAboutUndrawnSteps(const ProgramStore& store, int last, Io& io)
+{
+    // A long program may drop many steps; the first few are enough to find the pattern.
+    constexpr qsizetype kNamed = 10;
+    const QList<int> undrawn = undrawnSteps(store, last);
+    if (undrawn.isEmpty())
+        return;
+    QStringList numbers;
+    for (qsizetype i = 0; i < std::min(undrawn.size(), kNamed); ++i)
+        numbers << QString::number(undrawn[i]);
+    io.err << "ladrix-cli draw: warning: " << undrawn.size()
+           << " step(s) have no ladder element and are not drawn (STL, RET, a K after no "
+              "OUT, an unknown mnemonic or an operand alone): step "
+           << numbers.join(QStringLiteral(", ")) << (undrawn.size() > kNamed ? ", ..." : "")
+           << "\n";
+}
+
 int runDraw(const QStringList& args, Io& io)
 {
     const std::optional<InOut> files = parseInOut(
@@ -72,13 +100,7 @@ int runDraw(const QStringList& args, Io& io)
     LadderGrid grid;
     if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
-    for (int i = store.maxStep() + 1; i <= ProgramStore::kLastIndex; ++i) {
-        if (!store.step(i).ins.trimmed().isEmpty()) {
-            io.err << "ladrix-cli draw: warning: steps from " << i
-                   << " on lie past the model's last step and are not drawn\n";
-            break;
-        }
-    }
+    warnAboutStepsPastModel(store, io);
     grid.clear();
     const DrawResult result = drawLadderReporting(store, grid);
     const int stopped = result.step;
@@ -86,17 +108,7 @@ int runDraw(const QStringList& args, Io& io)
                                                            : saveProject(files->out, store, grid);
     if (!reportFileStatus(saved, kName, io))
         return kUsageOrInput;
-    const QList<int> undrawn = undrawnSteps(store, stopped < 0 ? store.maxStep() : stopped - 1);
-    if (!undrawn.isEmpty()) {
-        QStringList numbers;
-        for (int i = 0; i < std::min<qsizetype>(undrawn.size(), 10); ++i)
-            numbers << QString::number(undrawn[i]);
-        io.err << "ladrix-cli draw: warning: " << undrawn.size()
-               << " step(s) have no ladder element and are not drawn (STL, RET, a K after no "
-                  "OUT, an unknown mnemonic or an operand alone): step "
-               << numbers.join(QStringLiteral(", ")) << (undrawn.size() > 10 ? ", ..." : "")
-               << "\n";
-    }
+    warnAboutUndrawnSteps(store, stopped < 0 ? store.maxStep() : stopped - 1, io);
     if (stopped < 0)
         return kOk;
     io.err << "ladrix-cli draw: step " << stopped << " (" << store.step(stopped).ins.trimmed()
