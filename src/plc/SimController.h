@@ -23,7 +23,8 @@ namespace ladrix::plc {
 //                      constant); WRITE stores it at the current step and shows the next.
 //   INS              inserts the keyed step (or a NOP) before the current one.
 //   + / -            next / previous step; after step 999 comes step 0 and before 0 is 999.
-//   STEP 9 0 8 + WRITE x3   copies EEPROM to RAM;  STEP 8 0 9 + WRITE x3  copies RAM to EEPROM.
+//   STEP 9 0 8 and WRITE three times copies EEPROM to RAM; STEP 8 0 9 and WRITE three times
+//                      copies RAM to EEPROM.
 // MONITOR mode (161): digits then WRITE/MONITOR pick a device (a point key between them, as
 //   sent for a data register, is accepted); then the point key polls it: display code 5 while
 //   the device is on, and in the number field the value of a timer, counter or data register
