@@ -13,7 +13,7 @@ constexpr qreal kBar = 6; // half the height of a contact bar, clear of the labe
 constexpr qreal kBox = 7; // half the height of a function box
 
 // Maps picture units into the box, leaving the pen as the caller set it.
-class PictureBox {
+class PictureBox final {
 public:
     explicit PictureBox(const QRectF& box)
         : m_box(box), m_sx(box.width() / LadderPainter::kPictureSize.width()),
