@@ -2,7 +2,6 @@
 #include "CliProgramFile.h"
 #include "CommandRegistry.h"
 
-#include "core/InstructionSet.h"
 #include "ladder/LadderDrawer.h"
 
 #include <algorithm>
@@ -34,26 +33,6 @@ QString stopReason(DrawStop why)
     return QString();
 }
 
-// Steps the ladder has no element for: STL and RET, mnemonics the controller does not know,
-// constants that follow no OUT, and operands without a mnemonic. Drawing drops them, so the
-// ladder compiles back to a different program.
-QList<int> undrawnSteps(const ProgramStore& store, int last)
-{
-    QList<int> steps;
-    QString previous;
-    for (int i = 0; i <= last; ++i) {
-        const Step& step = store.step(i);
-        const QString ins = step.ins.trimmed().toUpper();
-        const bool dropped = ins.isEmpty() ? !step.data.trimmed().isEmpty()
-                                           : ins == u"STL" || ins == u"RET" || !isMnemonic(ins) ||
-                                                 (ins == u"K" && previous != u"OUT");
-        if (dropped)
-            steps << i;
-        previous = ins;
-    }
-    return steps;
-}
-
 void warnAboutStepsPastModel(const ProgramStore& store, Io& io)
 {
     for (int i = store.maxStep() + 1; i <= ProgramStore::kLastIndex; ++i) {
@@ -69,7 +48,7 @@ void warnAboutUndrawnSteps(const ProgramStore& store, int last, Io& io)
 {
     // A long program may drop many steps; the first few are enough to find the pattern.
     constexpr qsizetype kNamed = 10;
-    const QList<int> undrawn = undrawnSteps(store, last);
+    const QList<int> undrawn = stepsWithoutElement(store, last);
     if (undrawn.isEmpty())
         return;
     QStringList numbers;
@@ -102,7 +81,7 @@ int runDraw(const QStringList& args, Io& io)
         return kUsageOrInput;
     warnAboutStepsPastModel(store, io);
     grid.clear();
-    const DrawResult result = drawLadderReporting(store, grid);
+    const DrawResult result = drawLadderUpTo(store, grid);
     const int stopped = result.step;
     const FileStatus saved = files->to == FileKind::Ladder ? saveLadder(files->out, grid)
                                                            : saveProject(files->out, store, grid);

@@ -1,6 +1,7 @@
 #include "LadderDrawer.h"
 
 #include "RungLayout.h"
+#include "core/InstructionSet.h"
 #include "core/ProgramEvaluator.h"
 
 #include <QStringList>
@@ -153,14 +154,26 @@ DrawResult Drawer::run()
 
 } // namespace
 
-DrawResult drawLadderReporting(const ProgramStore& store, LadderGrid& grid)
+DrawResult drawLadderUpTo(const ProgramStore& store, LadderGrid& grid)
 {
     return Drawer(store, grid).run();
 }
 
-int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid)
+QList<int> stepsWithoutElement(const ProgramStore& store, int last)
 {
-    return drawLadderReporting(store, grid).step;
+    QList<int> steps;
+    QString previous;
+    for (int i = 0; i <= last; ++i) {
+        const Step& step = store.step(i);
+        const QString ins = mnemonicAt(store, i);
+        const bool dropped = ins.isEmpty() ? !step.data.trimmed().isEmpty()
+                                           : ins == u"STL" || ins == u"RET" || !isMnemonic(ins) ||
+                                                 (ins == u"K" && previous != u"OUT");
+        if (dropped)
+            steps << i;
+        previous = ins;
+    }
+    return steps;
 }
 
 void drawLadder(const ProgramStore& store, LadderGrid& grid)

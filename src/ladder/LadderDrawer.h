@@ -3,6 +3,8 @@
 #include "core/LadderGrid.h"
 #include "core/ProgramStore.h"
 
+#include <QList>
+
 namespace ladrix {
 
 // Draws the instruction list (steps 0 to maxStep) into the grid, rung by rung, without
@@ -30,9 +32,11 @@ struct DrawResult {
 };
 
 // The same, reporting where and why the drawing stopped.
-DrawResult drawLadderReporting(const ProgramStore& store, LadderGrid& grid);
+DrawResult drawLadderUpTo(const ProgramStore& store, LadderGrid& grid);
 
-// The first step that could not be drawn (-1 when all were).
-int drawLadderUpTo(const ProgramStore& store, LadderGrid& grid);
+// Steps 0 to `last` the ladder has no element for: STL and RET, mnemonics the controller does
+// not know, constants that follow no OUT, and operands without a mnemonic. Drawing drops them,
+// so the ladder compiles back to a different program.
+QList<int> stepsWithoutElement(const ProgramStore& store, int last);
 
 } // namespace ladrix

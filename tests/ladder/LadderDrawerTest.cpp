@@ -174,7 +174,7 @@ TEST_P(LadderDrawing, ListDrawsThePicture)
 {
     const Example& e = GetParam();
     LadderGrid g;
-    EXPECT_EQ(drawLadderUpTo(programOf(e.list.split(", ")), g), -1);
+    EXPECT_EQ(drawLadderUpTo(programOf(e.list.split(", ")), g).step, -1);
     expectDrawing(g, e.picture);
 }
 
@@ -241,14 +241,14 @@ TEST(LadderDrawer, EndsCleanlyWhereARungCannotBeDrawn)
     for (const auto& [tail, why] : bad) {
         SCOPED_TRACE(tail.join(',').toStdString());
         LadderGrid g;
-        const DrawResult stopped = drawLadderReporting(programOf(good + tail + good), g);
+        const DrawResult stopped = drawLadderUpTo(programOf(good + tail + good), g);
         EXPECT_GE(stopped.step, 2);
         EXPECT_LE(stopped.step, 2 + tail.size());
         EXPECT_EQ(stopped.why, why);
         expectDrawing(g, "X0 - - - - - - - - (Y30)");
     }
     LadderGrid unjoined;
-    EXPECT_EQ(drawLadderUpTo(programOf({"LD X0", "OUT Y30", "LD X1", "LD X2"}), unjoined), 2);
+    EXPECT_EQ(drawLadderUpTo(programOf({"LD X0", "OUT Y30", "LD X1", "LD X2"}), unjoined).step, 2);
 }
 
 TEST(LadderDrawer, StopsWhenRowsRunOut)
@@ -261,7 +261,7 @@ TEST(LadderDrawer, StopsWhenRowsRunOut)
         p.step(i + 2) = Step{"OUT", "Y31", {}};
     }
     LadderGrid g;
-    const DrawResult stopped = drawLadderReporting(p, g);
+    const DrawResult stopped = drawLadderUpTo(p, g);
     EXPECT_EQ(stopped.step, 500 * 3 + 1) << "rung 500 needs rows 1000 and 1001";
     EXPECT_EQ(stopped.why, DrawStop::NoRowsLeft);
     EXPECT_EQ(g.cell(GridPos::at(999, 9).index).dev, "Y31");

@@ -22,7 +22,7 @@ struct Trip {
 Trip drawAndCompile(const ProgramStore& program)
 {
     Trip t;
-    t.stoppedAt = drawLadderUpTo(program, t.grid);
+    t.stoppedAt = drawLadderUpTo(program, t.grid).step;
     t.compiled.plcType = program.plcType;
     compileLadder(t.grid, t.compiled);
     return t;
