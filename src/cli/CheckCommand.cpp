@@ -3,6 +3,7 @@
 #include "CommandRegistry.h"
 
 #include "core/LineParser.h"
+#include "core/RuntimeError.h"
 
 namespace ladrix::cli {
 
@@ -23,6 +24,17 @@ QString stepFault(const Step& step)
     if (ins.isEmpty() || scratch.ins != ins.toUpper()) {
         QString stored = ins;
         return checkIns(stored, QString());
+    }
+    // A comma or an apostrophe inside the stored operand ends it early in the line: what
+    // follows is checked as text after its device number.
+    const QString data = step.data.trimmed();
+    if (scratch.data != data.toUpper()) {
+        QString stored = ins;
+        try {
+            return checkIns(stored, data.toLower());
+        } catch (const RuntimeError& e) {
+            return e.description();
+        }
     }
     return QString();
 }

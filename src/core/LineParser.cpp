@@ -50,8 +50,12 @@ QString checkIns(QString& ins, const QString& data)
         valid = true;
     } else {
         letter = data.at(0).toUpper();
-        const int number = readInteger16(QStringView(data).mid(1));
-        valid = isValidDeviceNumber(letter, number);
+        const QStringView digits = QStringView(data).mid(1);
+        const int number = readInteger16(digits);
+        // The reading stops before other text ("x5ani x27", typed into the start of a row),
+        // which makes the operand no device number.
+        valid = isValidDeviceNumber(letter, number) &&
+                digits.mid(numberLength(digits)).trimmed().isEmpty();
     }
     if (!valid)
         return QStringLiteral("无效的器件号") + data;

@@ -9,6 +9,10 @@ namespace ladrix {
 // first character that cannot continue a decimal number, a text without digits gives 0.
 double readNumber(QStringView text);
 
+// How many characters at the start of `text` readNumber takes as the number, blanks among them
+// included; 0 when it finds no digit.
+qsizetype numberLength(QStringView text);
+
 // Rounds half to even into a 16-bit integer; throws RuntimeError(Overflow) naming `source`
 // when the value does not fit.
 qint16 toInteger16(double value, QStringView source);

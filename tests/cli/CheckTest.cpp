@@ -46,6 +46,19 @@ TEST(CheckTest, ReportsEveryRefusedStepWithItsMessage)
     EXPECT_EQ(lines[7], QStringLiteral("0011: 错误的指令"));
 }
 
+TEST(CheckTest, ReportsTextAfterTheDeviceNumber)
+{
+    TempFolder dir;
+    const QString file = saved(dir, {"LD", "X5ANI    X27", "OUT", "T50LD X28", "K", "12ABC", "LD",
+                                     "X5,ANI", "OUT", "Y30'NOTE", "END", ""});
+    const CliRun run = runCli({"check", file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QStringLiteral("0000: 无效的器件号x5ani    x27\n"
+                                      "0001: 无效的器件号t50ld x28\n"
+                                      "0003: 无效的器件号x5,ani\n"
+                                      "0004: 无效的器件号y30'note\n"));
+}
+
 TEST(CheckTest, ProjectInstructionListAndZk1FilesAreCheckedAndOthersRefused)
 {
     TempFolder dir;

@@ -55,6 +55,23 @@ TEST(CheckIns, GivesTheMessagesOfTheInstructionSet)
     EXPECT_THROW(checkIns(ins, "x99999"), RuntimeError) << "overflow";
 }
 
+// Typing into the start of a row leaves the row's old text behind the number.
+TEST(CheckIns, RefusesDeviceNumberFollowedByOtherText)
+{
+    const struct {
+        QString ins, data, message;
+    } rows[]{
+        {"ld", "x5ani    x27", "无效的器件号x5ani    x27"},
+        {"out", "t50ld     x28", "无效的器件号t50ld     x28"},
+        {"ld", "x1end", "无效的器件号x1end"},
+        {"anb", "d700orb", "无效的器件号d700orb"},
+        {"ld", "x1 0", ""}, // blanks inside the number are read over
+        {"k", "12abc", ""}, // constants are not checked
+    };
+    for (auto row : rows)
+        EXPECT_EQ(checkIns(row.ins, row.data), row.message) << row.data.toStdString();
+}
+
 TEST(CommitLine, StoresAcceptedLinesInUpperCase)
 {
     const struct {
