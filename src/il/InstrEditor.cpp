@@ -247,10 +247,12 @@ bool InstrEditor::handleKey(int r, int key)
     switch (key) {
     case Qt::Key_Up:
         if (r == 0) {
-            if (m_vsc->value() > m_vsc->minimum())
+            if (m_vsc->value() > m_vsc->minimum()) {
                 m_vsc->setValue(m_vsc->value() - 1);
+                enterRow(0);
+            }
         } else {
-            m_rows[r - 1].text->setFocus(Qt::OtherFocusReason);
+            enterRow(r - 1);
         }
         return true;
     case Qt::Key_Down:
@@ -260,9 +262,10 @@ bool InstrEditor::handleKey(int r, int key)
             if (m_vsc->value() < m_vsc->maximum()) {
                 commitRow(r);
                 m_vsc->setValue(m_vsc->value() + 1);
+                enterRow(r);
             }
         } else {
-            m_rows[r + 1].text->setFocus(Qt::OtherFocusReason);
+            enterRow(r + 1);
         }
         return true;
     case Qt::Key_PageUp:
@@ -281,12 +284,21 @@ void InstrEditor::turnPage(int r, int direction)
 {
     const int top = m_vsc->value();
     if (top == (direction > 0 ? m_vsc->maximum() : m_vsc->minimum())) {
-        m_rows[direction > 0 ? kRows - 1 : 0].text->setFocus(Qt::OtherFocusReason);
+        enterRow(direction > 0 ? kRows - 1 : 0);
         return;
     }
     // Stored first, as Enter in the last row does: the new page replaces the row's text.
     commitRow(r);
     m_vsc->setValue(top + direction * kRows);
+    enterRow(r);
+}
+
+void InstrEditor::enterRow(int r)
+{
+    // Typing then replaces the row; with the caret at its start the old text would trail the
+    // typed line into the step.
+    m_rows[r].text->setFocus(Qt::OtherFocusReason);
+    m_rows[r].text->selectAll();
 }
 
 void InstrEditor::rowFocusIn(int r)

@@ -77,6 +77,8 @@ private:
     bool handleKey(int r, int key);
     // Page Up (-1) or Page Down (1) from row r: a page further, or to the first or last row.
     void turnPage(int r, int direction);
+    // Row r reached by a key (arrow, Enter, page key): focused, with its whole text selected.
+    void enterRow(int r);
     void rowFocusIn(int r);
     void rowFocusOut(int r);
     void commitRow(int r);

@@ -128,6 +128,45 @@ TEST_F(InstrEditorTest, UpInFirstRowAndInsertKeyLoseTypedText)
     EXPECT_EQ(step(5), (Step{"LD", "X2", ""}));
 }
 
+TEST_F(InstrEditorTest, RowReachedByAKeyIsReplacedByTyping)
+{
+    const struct {
+        int top, from;
+        Qt::Key key;
+        int to, step; // the row that takes the typing, and the step it shows
+    } cases[]{
+        {0, 0, Qt::Key_Down, 1, 1},    {0, 0, Qt::Key_Return, 1, 1},
+        {0, 2, Qt::Key_Up, 1, 1},      {5, 0, Qt::Key_Up, 0, 4},
+        {0, 19, Qt::Key_Down, 19, 20}, {0, 3, Qt::Key_PageDown, 3, 23},
+        {20, 3, Qt::Key_PageUp, 3, 3}, {0, 3, Qt::Key_PageUp, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        for (int i = 0; i < 45; ++i)
+            step(i) = {"ANI", "X27", ""};
+        project.notifyStepsChanged();
+        editor->showStep(c.top);
+        focusRow(c.from);
+        press(c.from, c.key);
+        ASSERT_TRUE(row(c.to)->hasFocus());
+        QTest::keyClicks(row(c.to), "ld x5");
+        press(c.to, Qt::Key_Return);
+        EXPECT_EQ(step(c.step), (Step{"LD", "X5", ""}));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InstrEditorTest, ClickPlacesTheCaretWhereClicked)
+{
+    setSteps({{2, {"ANI", "X27", ""}}});
+    focusRow(0);
+    const QFontMetrics fm(row(2)->font());
+    const int x = row(2)->textMargins().left() + fm.horizontalAdvance(QStringLiteral("ANI")) + 4;
+    QTest::mouseClick(row(2), Qt::LeftButton, {}, QPoint(x, row(2)->height() / 2));
+    EXPECT_FALSE(row(2)->hasSelectedText());
+    EXPECT_EQ(row(2)->cursorPosition(), 3);
+}
+
 TEST_F(InstrEditorTest, RefusedLinesShowTheMessageAndKeepTheOldStep)
 {
     const QString app = QStringLiteral("Ladrix 2.0 简体中文版");
