@@ -6,8 +6,9 @@
 namespace ladrix::plc::seq {
 namespace {
 
-// Bytes a high-speed read keeps at most: every step of the largest store, plus an odd byte.
-constexpr qint64 kMaxReadBytes = 2 * ProgramStore::kSize + 1;
+// Bytes a high-speed read takes at most: every step of the store and one word more, which
+// tells a program too long for the store.
+constexpr qint64 kMaxReadBytes = 2 * (ProgramStore::kSize + 1);
 
 // Ends a transfer with `outcome`, showing `message`; what was done so far stays in `r`.
 SequenceResult ended(SequenceResult r, SequenceOutcome outcome, const QString& message,
@@ -24,19 +25,6 @@ SequenceResult linkFailed(const SequenceResult& r, SequenceRunner& run)
     return ended(r, SequenceOutcome::LinkFailed, text::connectFailed(), run);
 }
 
-// Whether the word of a step stands for the number the step holds. Constants and device
-// numbers that do not fit (K 1000, K 1.5, K ABC) would arrive as another number. Steps whose
-// operand the controller ignores always pass.
-bool wordKeepsStep(const Step& step, const QByteArray& words, int k)
-{
-    const QString ins = step.ins.trimmed();
-    if (ins != u"K" &&
-        (ins.isEmpty() || ins == u"ANB" || ins == u"ORB" || ins == u"NOP" || ins == u"END"))
-        return true;
-    return stepAccepted(step, decodeWord(static_cast<std::uint8_t>(words.at(2 * k)),
-                                         static_cast<std::uint8_t>(words.at(2 * k + 1))));
-}
-
 } // namespace
 
 SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
@@ -47,7 +35,7 @@ SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program)
     run.message(text::encoding());
     const QByteArray words = enCodeA(program);
     for (int k = 0; k <= last; ++k) {
-        if (!wordKeepsStep(program.step(k), words, k))
+        if (!wordKeepsStep(program.step(k)))
             return stepRefused(r, k, program.step(k), run);
     }
     run.progress(0, 0, last + 1);
@@ -133,8 +121,30 @@ SequenceResult highSpeedRead(SequenceRunner& run, int plcType)
     // Even an empty program comes as words; nothing at all means no controller answered.
     if (r.words.isEmpty())
         return ended(r, SequenceOutcome::TimedOut, text::timedOut(), run);
+    // Words come whole; a lone byte means the transfer was cut or garbled.
+    if (r.words.size() % 2 != 0)
+        r.dialogText = text::hsOddBytes(r.words.size());
+    else if (r.words.size() > 2 * ProgramStore::kSize)
+        r.dialogText = text::hsTooLong(ProgramStore::kSize);
+    if (!r.dialogText.isEmpty()) {
+        r.failedStep = static_cast<int>(r.words.size() / 2);
+        return ended(r, SequenceOutcome::Failed, text::readFailed(), run);
+    }
     run.message(text::decoding());
     r.message = text::hsReadDone();
+    run.message(r.message);
+    return r;
+}
+
+SequenceResult verifyProgram(SequenceRunner& run, const ProgramStore& project)
+{
+    SequenceResult r = highSpeedRead(run, project.plcType);
+    r.kind = SequenceKind::Verify;
+    if (!r.ok())
+        return r;
+    r.differences = compareProgram(project, r.words);
+    r.message =
+        r.differences.empty() ? text::verifySame() : text::verifyDiffers(r.differences.size());
     run.message(r.message);
     return r;
 }

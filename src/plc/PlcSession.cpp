@@ -6,6 +6,10 @@
 #include "Sequences.h"
 #include "SimLink.h"
 
+#include "core/RuntimeError.h"
+
+#include <QSerialPort>
+
 namespace ladrix::plc {
 
 // Everything here is touched only on the session's thread.
@@ -65,19 +69,17 @@ bool PlcSession::enqueue(SequenceKind kind, std::function<SequenceResult()> task
     if (m_busy.exchange(true))
         return false;
     m_cancel = false;
+    const std::uint64_t request = ++m_lastRequest;
     QMetaObject::invokeMethod(
         &m_worker->context,
-        [this, kind, task = std::move(task)] {
-            SequenceResult result;
-            result.kind = kind;
-            try {
-                result = task();
-            } catch (const std::exception& e) {
-                // A fault inside an operation ends it with its reason; the thread lives on.
-                result.outcome = SequenceOutcome::Failed;
-                result.dialogText = QString::fromLocal8Bit(e.what());
-            }
+        [this, kind, request, task = std::move(task)] {
+            SequenceResult result = runGuarded(kind, task);
+            result.request = request;
             m_busy = false;
+            // Checked after the session is free: a close asked for while this ran was either
+            // refused as busy and is done here, or was queued and runs next.
+            if (m_closeWhenDone.exchange(false))
+                m_worker->reset();
             emit finished(result);
         },
         Qt::QueuedConnection);
@@ -160,6 +162,39 @@ bool PlcSession::closePort()
     });
 }
 
+void PlcSession::cancelAndClose()
+{
+    m_cancel = true;
+    m_closeWhenDone = true;
+    closePort();
+}
+
+bool PlcSession::probePort(int number)
+{
+    return enqueue(SequenceKind::Probe, [this, number] {
+        SequenceResult r;
+        r.kind = SequenceKind::Probe;
+        r.outcome = SequenceOutcome::LinkFailed;
+        const QString name = portNameForNumber(number);
+        if (name.isEmpty())
+            return r;
+        // The port in use here cannot be opened a second time, yet it is there.
+        const Link* link = m_worker->link.get();
+        if (link && link->isOpen() && link->description() == name) {
+            r.outcome = SequenceOutcome::Done;
+            return r;
+        }
+        QSerialPort port(name);
+        if (port.open(QIODevice::ReadWrite)) {
+            r.outcome = SequenceOutcome::Done;
+            port.close();
+        } else {
+            r.dialogText = port.errorString();
+        }
+        return r;
+    });
+}
+
 bool PlcSession::sendKeys(const std::vector<std::uint8_t>& codes)
 {
     return submit(SequenceKind::Keys,
@@ -196,6 +231,12 @@ bool PlcSession::highSpeedRead(int plcType)
 {
     return submit(SequenceKind::HighSpeedRead,
                   [plcType](SequenceRunner& run) { return seq::highSpeedRead(run, plcType); });
+}
+
+bool PlcSession::verify(const ProgramStore& project)
+{
+    return submit(SequenceKind::Verify,
+                  [project](SequenceRunner& run) { return seq::verifyProgram(run, project); });
 }
 
 bool PlcSession::setRunMode(bool running)

@@ -21,7 +21,9 @@ class SequenceRunner;
 // The one owner of the link to the controller. It runs the online operations one at a time on
 // its own thread, so windows never wait; they get every key, message, progress step and the
 // final result as queued signals. A request made while another operation runs is refused
-// (the request returns false). Cancel takes effect between keys.
+// (the request returns false); an accepted one gets a number, lastRequest(), which its result
+// carries, so that each window knows its own results. Cancel takes effect between keys. A
+// run-time fault inside an operation ends it with its number and description.
 class PlcSession final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PlcSession)
@@ -40,6 +42,11 @@ public:
     // Opens the port and checks that the controller answers (166, then CLEAR).
     bool connectPlc(const QString& setting);
     bool closePort();
+    // Cancels what runs and closes the port once it has ended (at once when nothing runs).
+    void cancelAndClose();
+    // Whether port number n can be opened now; the port this session holds open counts as
+    // available. The result is Done or LinkFailed.
+    bool probePort(int number);
 
     bool sendKeys(const std::vector<std::uint8_t>& codes);
     bool writeProgram(const ProgramStore& program, WriteRange range);
@@ -47,12 +54,15 @@ public:
     bool clearOrCopy(ClearCopyOp op);
     bool highSpeedWrite(const ProgramStore& program);
     bool highSpeedRead(int plcType);
+    bool verify(const ProgramStore& project);
     bool setRunMode(bool running);
     bool watchDevice(const QString& nodeText);
     bool pollDevice(int monDev);
 
     void cancel() { m_cancel = true; }
     bool isBusy() const { return m_busy; }
+    // The number of the request accepted last; 0 before the first.
+    std::uint64_t lastRequest() const { return m_lastRequest; }
 
 signals:
     void keyExchanged(const ladrix::plc::KeyResult& result);
@@ -75,6 +85,8 @@ private:
     std::unique_ptr<Worker> m_worker;
     std::atomic_bool m_busy{false};
     std::atomic_bool m_cancel{false};
+    std::atomic_bool m_closeWhenDone{false};
+    std::atomic<std::uint64_t> m_lastRequest{0};
     // Written by the requesting thread only while idle, read by the worker.
     KeyTiming m_timing;
     TransferDelays m_delays;

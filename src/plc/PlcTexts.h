@@ -70,6 +70,14 @@ inline QString keysReadTo999()
 {
     return QStringLiteral("按键读取只能读到第 999 步，其后的程序请用高速读取");
 }
+inline QString keysWriteTo999()
+{
+    return QStringLiteral("按键写入只能写到第 999 步，其后的程序请用高速写入");
+}
+inline QString emptyRange(int from, int to)
+{
+    return QStringLiteral("起始步 %1 在结束步 %2 之后，没有要传送的步").arg(from).arg(to);
+}
 
 inline QString clearing()
 {
@@ -115,6 +123,22 @@ inline QString decoding()
 inline QString hsReadDone()
 {
     return QStringLiteral("读取已完成!");
+}
+inline QString hsOddBytes(qint64 bytes)
+{
+    return QStringLiteral("PLC 送来 %1 个字节，最后一步不完整，程序未改变").arg(bytes);
+}
+inline QString hsTooLong(int steps)
+{
+    return QStringLiteral("PLC 送来的程序超过 %1 步，程序未改变").arg(steps);
+}
+inline QString verifySame()
+{
+    return QStringLiteral("程序一致");
+}
+inline QString verifyDiffers(qsizetype steps)
+{
+    return QStringLiteral("有 %1 步不一致").arg(steps);
 }
 
 // "指令:LD  数据:X000" after a step number line.

@@ -2,6 +2,8 @@
 
 #include "KeyCodes.h"
 
+#include "core/RuntimeError.h"
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -23,6 +25,33 @@ void applyKeyRead(const SequenceResult& result, ProgramStore& store)
         if (ProgramStore::inRange(index))
             store.step(index) = step;
     }
+}
+
+DecodeResult applyHighSpeedRead(const SequenceResult& result, ProgramStore& store)
+{
+    store.clearSteps();
+    return deCodeA(result.words, store);
+}
+
+SequenceResult runGuarded(SequenceKind kind, const std::function<SequenceResult()>& task)
+{
+    SequenceResult result;
+    result.kind = kind;
+    auto fault = [&](int number, const QString& description) {
+        result.outcome = SequenceOutcome::Failed;
+        result.errorNumber = number;
+        result.dialogText = description;
+    };
+    try {
+        result = task();
+    } catch (const RuntimeError& e) {
+        fault(e.number(), e.description());
+    } catch (const std::bad_alloc&) {
+        fault(7, QStringLiteral("内存不足"));
+    } catch (const std::exception& e) {
+        fault(51, QStringLiteral("内部错误：") + QString::fromLocal8Bit(e.what()));
+    }
+    return result;
 }
 
 SequenceRunner::SequenceRunner(Link& link, KeyExchange& keys, const TransferDelays& delays,

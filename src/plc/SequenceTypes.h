@@ -1,12 +1,16 @@
 #pragma once
 
 #include "Display.h"
+#include "StepCoding.h"
+#include "Verify.h"
 
 #include "core/ProgramStore.h"
 
 #include <QByteArray>
 #include <QMetaType>
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -24,6 +28,8 @@ enum class SequenceKind {
     WatchDevice,
     PollDevice,
     RunStop,
+    Verify,
+    Probe,
 };
 
 enum class SequenceOutcome {
@@ -35,14 +41,17 @@ enum class SequenceOutcome {
 };
 
 struct SequenceResult {
+    std::uint64_t request = 0; // the request this answers (PlcSession::lastRequest())
     SequenceKind kind = SequenceKind::Keys;
     SequenceOutcome outcome = SequenceOutcome::Done;
     QString message; // the page's state text at the end ("写入已完成", "PLC连接超时", ...)
-    QString dialogText; // a message for a message box, when the outcome needs one
-    int failedStep = -1;
-    int destStart = 0;                       // read by keys: first program step of `steps`
+    QString dialogText;  // a message for a message box, when the outcome needs one
+    int errorNumber = 0; // a run-time fault ended the operation: its number ("错误 N")
+    int failedStep = -1; // the step that was refused or whose key got no reply
+    int destStart = 0;   // read by keys: first program step of `steps`
     std::vector<std::pair<int, Step>> steps; // read by keys: (program step, step)
     QByteArray words;                        // high-speed read: the received bytes
+    std::vector<StepDifference> differences; // verify: steps that differ
     PlcDisplay display;                      // display after the last key
     bool deviceOn = false;
     int monDev = 0;
@@ -58,8 +67,8 @@ struct WriteRange {
     bool toEnd = true;
 };
 
-// Read by keys: the count of steps is to - from + 1 (the controller is always read from its
-// step 0); they are stored from program step `destStart` on.
+// Read by keys: controller steps `from` to `to` (or to the first END), stored from program step
+// `destStart` on.
 struct ReadRange {
     int from = 0;
     int to = 999;
@@ -88,6 +97,13 @@ struct TransferDelays {
 // Puts the steps of a read by keys into the store: the whole store is emptied first, then
 // each step lands at its program step (steps beyond the last index are dropped).
 void applyKeyRead(const SequenceResult& result, ProgramStore& store);
+// Puts the words of a high-speed read into the store: its steps are emptied first, then the
+// words become steps 0, 1, 2, ...
+DecodeResult applyHighSpeedRead(const SequenceResult& result, ProgramStore& store);
+
+// Runs an operation; a fault inside it ends it as failed with the fault's number and
+// description (7 for memory, 51 for any other fault without a number of its own).
+SequenceResult runGuarded(SequenceKind kind, const std::function<SequenceResult()>& task);
 
 } // namespace ladrix::plc
 

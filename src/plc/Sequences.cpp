@@ -42,6 +42,15 @@ SequenceResult done(SequenceResult r, const QString& message, SequenceRunner& ru
     return r;
 }
 
+// Ends a request that cannot be carried out before any key is sent.
+SequenceResult refused(SequenceResult r, const QString& message, const QString& why,
+                       SequenceRunner& run)
+{
+    r.outcome = SequenceOutcome::Failed;
+    r.dialogText = why;
+    return done(r, message, run);
+}
+
 bool hasKeysOnly(const QString& number)
 {
     return std::ranges::all_of(number,
@@ -98,6 +107,9 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
     SequenceResult r = started(SequenceKind::Write);
     int start = range.from;
     int count = range.toEnd ? program.getEndStep() - range.from : range.to - range.from;
+    // Nothing to write would still clear the controller's program and call that done.
+    if (count < 0)
+        return refused(r, text::writeFailed(), text::emptyRange(start, start + count), run);
     const int progressMax = start + count;
     run.progress(start, start, progressMax);
 
@@ -139,6 +151,7 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
     DataKeys dataKeys{};
     for (int i = start; i <= start + count; ++i) {
         const Step& step = program.step(i);
+        r.failedStep = i; // the step a key failure stops at
         run.message(text::writingStep(i, step.ins, step.data));
         // No key stands for such a character; the display could never match it.
         if (!step.data.trimmed().isEmpty() && !hasKeysOnly(keyedNumber(step)))
@@ -151,6 +164,7 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
             return stepRefused(r, i, step, run);
         if (!(k = run.key(key::WriteMonitor)).ok())
             return keyFailed(r, k, run);
+        r.failedStep = -1;
         if (i + 1 <= progressMax)
             run.progress(i + 1, range.from, progressMax);
         if (range.toEnd && step.ins.trimmed() == u"END")
@@ -170,16 +184,23 @@ SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
     int count = range.to - range.from;
     const int dest = range.destStart;
     r.destStart = dest;
+    if (count < 0)
+        return refused(r, text::readFailed(), text::emptyRange(number, range.to), run);
 
     run.message(text::preparingPlc());
-    // One pass over the controller's keyed steps at most: "+" wraps after step 999.
-    count = std::min(count, kLastKeyedStep);
     if (number + count > maxStep)
         count = maxStep - number;
     if (number > maxStep)
         number = 0;
-    run.progress(number, number, number + count);
+    // Keys reach controller steps up to 999, and "+" wraps after 999 to step 0.
+    if (number > kLastKeyedStep)
+        return refused(r, text::readFailed(), text::keysReadTo999(), run);
+    const bool pastKeyedSteps = number + count > kLastKeyedStep;
+    if (pastKeyedSteps)
+        count = kLastKeyedStep - number;
+    const int first = number;
     const int progressMax = number + count;
+    run.progress(number, first, progressMax);
     if (dest + count > maxStep)
         count = maxStep - dest;
 
@@ -187,21 +208,23 @@ SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
     if (!k.ok())
         return keyFailed(r, k, run);
     run.message(text::preparingRead());
-    k = run.keys({key::Step, key::Ori9, key::Ori9, key::Ori9, key::Instr, key::Instr});
-    if (!k.ok())
+    // Positioned on the step before the first one asked for ("+" shows the next step): step
+    // 999 for a read from step 0.
+    const int before = (number + kLastKeyedStep) % (kLastKeyedStep + 1);
+    if (!(k = run.key(key::Step)).ok() || !(k = run.digits(zeroFilled(before))).ok() ||
+        !(k = run.keys({key::Instr, key::Instr})).ok())
         return keyFailed(r, k, run);
 
-    // Whether the range asks for controller steps that keys cannot reach.
-    const bool pastKeyedSteps = std::min(range.to, maxStep) > kLastKeyedStep;
     bool sawEnd = false;
     for (int j = dest; j <= dest + count; ++j) {
-        if (!(k = run.key(key::Plus)).ok())
+        if (!(k = run.key(key::Plus)).ok()) {
+            r.failedStep = number;
             return keyFailed(r, k, run);
+        }
         const PlcDisplay& d = run.display();
         r.steps.emplace_back(j, stepFromDisplay(d));
         run.message(text::readingStep(number, padSpaceCopy(d.ins, 3), d.num));
-        if (j <= progressMax)
-            run.progress(j, range.from, progressMax);
+        run.progress(number, first, progressMax);
         if (range.stopAtEnd && d.ins == u"END") {
             sawEnd = true;
             break;

@@ -23,11 +23,13 @@ SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& co
 
 // Clears the controller's program by keys, then enters the steps of the range one by one,
 // checking the display before storing each with WRITE. Fails at once, touching nothing, when
-// the range holds a program step past 999, which keys cannot reach.
+// the range is empty or holds a program step past 999, which keys cannot reach.
 SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, WriteRange range);
 
-// Reads steps with "+" after positioning the controller on its step 999. A range past step 999
-// that finds no END in the steps keys reach ends as failed, keeping the steps read.
+// Reads steps with "+" after positioning the controller on the step before the first one (999
+// for step 0). A range past step 999 that finds no END in the steps keys reach ends as failed,
+// keeping the steps read; a range that starts past 999, or ends before it starts, fails before
+// any key.
 SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep);
 
 SequenceResult clearOrCopy(SequenceRunner& run, ClearCopyOp op);
@@ -44,6 +46,12 @@ SequenceResult pollDevice(SequenceRunner& run, int monDev);
 // Sends steps 0 to END as words; refuses, before sending anything, a program with a step whose
 // word would stand for another number (K 1000, K 1.5).
 SequenceResult highSpeedWrite(SequenceRunner& run, const ProgramStore& program);
+// Reads the words of steps 0 to the controller's END. A lone byte at the end, or more words than
+// the store holds, fail the read.
 SequenceResult highSpeedRead(SequenceRunner& run, int plcType);
+
+// Reads the controller's program at high speed and lists where it differs from `project`;
+// nothing is written to either.
+SequenceResult verifyProgram(SequenceRunner& run, const ProgramStore& project);
 
 } // namespace ladrix::plc::seq

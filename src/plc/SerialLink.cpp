@@ -4,7 +4,8 @@
 
 namespace ladrix::plc {
 
-SerialLink::SerialLink(const QString& portName, QObject* parent) : Link(parent), m_port(this)
+SerialLink::SerialLink(const QString& portName, QObject* parent)
+    : Link(parent), m_port(this), m_device(portName)
 {
     m_port.setPortName(portName);
     connect(&m_port, &QSerialPort::readyRead, this, &Link::readyRead);
@@ -75,7 +76,7 @@ QString SerialLink::errorString() const
 
 QString SerialLink::description() const
 {
-    return m_port.portName();
+    return m_device;
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error)

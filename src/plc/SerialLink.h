@@ -30,6 +30,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    QString m_device; // as given: a path or a system port name
     QString m_error;
 };
 

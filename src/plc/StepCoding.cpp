@@ -167,6 +167,17 @@ QByteArray encodeStep(const Step& step)
     return word;
 }
 
+bool wordKeepsStep(const Step& step)
+{
+    const QString ins = step.ins.trimmed();
+    if (ins != u"K" &&
+        (ins.isEmpty() || ins == u"ANB" || ins == u"ORB" || ins == u"NOP" || ins == u"END"))
+        return true;
+    const QByteArray word = encodeStep(step);
+    return stepAccepted(step, decodeWord(static_cast<std::uint8_t>(word.at(0)),
+                                         static_cast<std::uint8_t>(word.at(1))));
+}
+
 QByteArray enCodeA(const ProgramStore& store)
 {
     QByteArray words;

@@ -43,6 +43,11 @@ Step stepFromDisplay(const PlcDisplay& display);
 // The two-byte word of one step for the high-speed transfer.
 QByteArray encodeStep(const Step& step);
 
+// Whether the word of a step stands for the number the step holds. Constants and device
+// numbers that do not fit (K 1000, K 1.5, K ABC) would arrive as another number. Steps whose
+// operand the controller ignores always pass.
+bool wordKeepsStep(const Step& step);
+
 // Words of steps 0 to the END step (or maxStep) in order, two bytes each.
 QByteArray enCodeA(const ProgramStore& store);
 

@@ -78,7 +78,33 @@ TEST(HighSpeedFraming, BytesOnTheWireFollowTheModel)
     readWire.script({{2, QByteArray("\x22\x7A", 2)}, {6, QByteArray("\x20\x0D\x20", 3)}});
     const SequenceResult r = seq::highSpeedRead(reader, 1);
     EXPECT_EQ(readWire.written(), QByteArray("\xFE\xAC\xA6", 3));
-    EXPECT_EQ(r.words, QByteArray("\x22\x7A\x20\x0D\x20", 5)); // the odd byte is the caller's
+    EXPECT_EQ(r.words, QByteArray("\x22\x7A\x20\x0D\x20", 5));
+}
+
+// Words come whole: a lone byte, or more words than the store holds, is a failed read that
+// names what came, never a program decoded from it.
+TEST(HighSpeedFraming, ReadOfAnOddByteCountOrTooManyWordsFails)
+{
+    const struct {
+        QByteArray bytes;
+        const char* why;
+    } rows[] = {
+        {QByteArray("\x22\x7A\x20", 3), "PLC 送来 3 个字节，最后一步不完整，程序未改变"},
+        {QByteArray(2 * 2002, '\x20'), "PLC 送来的程序超过 2001 步，程序未改变"},
+    };
+    for (const auto& row : rows) {
+        std::atomic_bool cancel{false};
+        FakeLink wire;
+        wire.open();
+        KeyExchange keys(wire, KeyTiming{2, 100});
+        SequenceRunner reader(wire, keys, TransferDelays{}.scaled(0.02), cancel);
+        wire.script({});
+        wire.script({{2, row.bytes}});
+        const SequenceResult r = seq::highSpeedRead(reader, 0);
+        EXPECT_EQ(r.outcome, SequenceOutcome::Failed) << row.why;
+        EXPECT_EQ(r.message, u"读取失败");
+        EXPECT_EQ(r.dialogText, QString::fromUtf8(row.why));
+    }
 }
 
 TEST_F(HighSpeed, SilentControllerEndsTheWriteAfterRetriesAndTheReadAfterTwoQuietChecks)

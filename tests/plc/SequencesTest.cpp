@@ -173,6 +173,28 @@ TEST_F(WriteByKeys, LateAnswerToTheDeletionIsWaitedOut)
     }
 }
 
+// With the start after the END step nothing would be written, yet the old program would be
+// cleared and the write called done.
+TEST_F(WriteByKeys, EmptyRangeFailsBeforeAnyKey)
+{
+    const SequenceResult r =
+        seq::writeByKeys(run, programOf("LD X000; END"), WriteRange{5, 999, true});
+    EXPECT_EQ(r.outcome, SequenceOutcome::Failed);
+    EXPECT_EQ(r.message, u"写入失败");
+    EXPECT_EQ(r.dialogText, u"起始步 5 在结束步 1 之后，没有要传送的步");
+    EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(WriteByKeys, TimeOutNamesTheStepItStoppedAt)
+{
+    // Keys 1-15 clear and position; step 0 takes five, step 1's instruction key is the 21st.
+    link.setFaults(faults(&SimFaults::dropEvery, 21));
+    const SequenceResult r =
+        seq::writeByKeys(run, programOf("LD X000; OUT Y030; END"), WriteRange{});
+    EXPECT_EQ(r.outcome, SequenceOutcome::TimedOut);
+    EXPECT_EQ(r.failedStep, 1);
+}
+
 TEST_F(WriteByKeys, CancelStopsAfterTheCurrentStep)
 {
     onKey = [this](const KeyResult& k) { cancel = cancel || k.key == key::WriteMonitor; };
@@ -214,12 +236,54 @@ TEST_F(ReadByKeys, RangePastTheKeyedStepsWithoutEndIsNotComplete)
     EXPECT_EQ(r.steps.size(), 2u);
 }
 
+// The controller is positioned on the step before the first one asked for, so "+" shows that
+// step: step 999 for a read from 0, as always, and step 4 for a read from 5.
+TEST_F(ReadByKeys, ReadsTheStepsOfTheRangeAskedFor)
+{
+    ASSERT_TRUE(seq::writeByKeys(run,
+                                 programOf("LD X000; LD X001; LD X002; LD X003; LD X004; LD X005;"
+                                           "OUT Y030; END"),
+                                 WriteRange{})
+                    .ok());
+    sent.clear();
+    const SequenceResult r = seq::readByKeys(run, ReadRange{5, 6, 0, false}, 999);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(sentCodes(), (V{227, 211, 228, 228, 229, 119, 119, 115, 115}));
+    ASSERT_EQ(r.steps.size(), 2u);
+    EXPECT_EQ(r.steps[0], (std::pair<int, Step>{0, step("LD", "X005")}));
+    EXPECT_EQ(r.steps[1], (std::pair<int, Step>{1, step("OUT", "Y030")}));
+    EXPECT_TRUE(messages.contains(u"正在读出第 6步   \n指令:OUT  数据:030"));
+}
+
+// A range that ends before it starts, or starts where keys cannot reach, would read nothing
+// (or the wrong steps) and call it done: it fails before any key.
+TEST_F(ReadByKeys, RangeThatCannotBeReadFailsBeforeAnyKey)
+{
+    const struct {
+        ReadRange range;
+        int maxStep;
+        const char* why;
+    } rows[] = {
+        {{7, 3, 0, true}, 999, "起始步 7 在结束步 3 之后，没有要传送的步"},
+        {{1200, 1300, 0, true}, 1999, "按键读取只能读到第 999 步，其后的程序请用高速读取"},
+    };
+    for (const auto& row : rows) {
+        sent.clear();
+        const SequenceResult r = seq::readByKeys(run, row.range, row.maxStep);
+        EXPECT_EQ(r.outcome, SequenceOutcome::Failed) << row.why;
+        EXPECT_EQ(r.message, u"读取失败");
+        EXPECT_EQ(r.dialogText, QString::fromUtf8(row.why));
+        EXPECT_TRUE(sent.empty());
+    }
+}
+
 TEST_F(ReadByKeys, TimeOutKeepsWhatWasReadAndSaysSo)
 {
     link.setFaults(faults(&SimFaults::dropEvery, 10));
     const SequenceResult r = seq::readByKeys(run, ReadRange{0, 20, 0, false}, 999);
     EXPECT_EQ(r.outcome, SequenceOutcome::TimedOut);
     EXPECT_EQ(r.steps.size(), 2u); // keys 1-7 position, 8-9 read, 10 is lost
+    EXPECT_EQ(r.failedStep, 2);
 }
 
 TEST_F(ClearAndCopy, ClearAndCopiesMoveTheProgram)

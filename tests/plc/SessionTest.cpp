@@ -4,6 +4,8 @@
 #include "plc/PtyServer.h"
 #include "plc/StepCoding.h"
 
+#include "core/RuntimeError.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSignalSpy>
@@ -163,4 +165,72 @@ TEST(SessionPty, ConnectsAndTransfersThroughAPseudoTerminal)
     ASSERT_EQ(read->steps.size(), 3u);
     EXPECT_EQ(read->steps[0].second, step("LD", "X027"));
     EXPECT_EQ(read->steps[2].second, step("END", ""));
+}
+
+// Each window takes only its own results: every accepted request has a new number, and its
+// result carries it.
+TEST_F(Session, ResultsCarryTheNumberOfTheirRequest)
+{
+    const std::uint64_t before = session.lastRequest();
+    const auto opened = await(session, [&] { return session.openPort(QStringLiteral("sim")); });
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->request, before + 1);
+    EXPECT_EQ(session.lastRequest(), before + 1);
+    const auto keys = await(session, [&] { return session.sendKeys({227}); });
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(keys->request, before + 2);
+}
+
+TEST(SessionFaults, FaultInsideAnOperationEndsItWithItsNumber)
+{
+    const struct {
+        std::function<void()> raise;
+        int number;
+        const char* text;
+    } rows[] = {
+        {[] { throw RuntimeError(9, QStringLiteral("下标越界: 步 2001")); }, 9,
+         "下标越界: 步 2001"},
+        {[] { throw std::bad_alloc(); }, 7, "内存不足"},
+        {[] { throw std::runtime_error("odd"); }, 51, "内部错误：odd"},
+    };
+    for (const auto& row : rows) {
+        const SequenceResult r = runGuarded(SequenceKind::Write, [&]() -> SequenceResult {
+            row.raise();
+            return {};
+        });
+        EXPECT_EQ(r.kind, SequenceKind::Write);
+        EXPECT_EQ(r.outcome, SequenceOutcome::Failed);
+        EXPECT_EQ(r.errorNumber, row.number);
+        EXPECT_EQ(r.dialogText, QString::fromUtf8(row.text));
+    }
+}
+
+// Closing the online window mid-transfer: the transfer stops after its current step and the
+// port is closed once it has.
+TEST_F(Session, CancelAndCloseStopsTheTransferThenClosesThePort)
+{
+    ASSERT_TRUE(await(session, [&] { return session.openPort(QStringLiteral("sim")); }));
+    QObject::connect(&session, &PlcSession::keyExchanged, &session, [&](const KeyResult& k) {
+        if (k.key == key::Plus)
+            session.cancelAndClose();
+    });
+    const auto read = await(session, [&] {
+        return session.readProgram(ReadRange{0, 999, 0, false}, 999);
+    });
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->outcome, SequenceOutcome::Cancelled);
+    EXPECT_LT(read->steps.size(), 10u);
+    QTest::qWait(50); // the close that was queued behind the read, if any
+    const auto keys = await(session, [&] { return session.sendKeys({227}); });
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(keys->outcome, SequenceOutcome::LinkFailed);
+    EXPECT_EQ(keys->message, u"未连接");
+}
+
+TEST_F(Session, PortOfANumberThatNamesNoDeviceIsNotAvailable)
+{
+    const auto r = await(session, [&] { return session.probePort(250); });
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->kind, SequenceKind::Probe);
+    EXPECT_EQ(r->outcome, SequenceOutcome::LinkFailed);
 }
