@@ -1,11 +1,13 @@
 #pragma once
 
+#include "widgets/CommonTexts.h"
+
 #include <QString>
 
 // The texts the desktop program shows outside the child windows, kept in one place.
 namespace ladrix::texts {
 
-inline const QString kAppTitle = QStringLiteral("Ladrix 2.0 简体中文版");
+inline const QString& kAppTitle = commontexts::kAppTitle;
 inline const QString kWindowTitle = QStringLiteral("Ladrix 2.0");
 inline const QString kTitleSuffix = QStringLiteral(" - Ladrix 2.0");
 inline const QString kDefaultProjectName = QStringLiteral("新工程");
@@ -16,8 +18,8 @@ inline const QString kExitQuestion = QStringLiteral("退出程序将会关闭所
 inline const QString kSaveChangesQuestion = QStringLiteral("工程“%1”已被修改。\n是否保存更改？");
 inline const QString kSave = QStringLiteral("保存");
 inline const QString kDiscard = QStringLiteral("不保存");
-inline const QString kCancel = QStringLiteral("取消");
-inline const QString kOk = QStringLiteral("确定");
+inline const QString& kCancel = commontexts::kCancel;
+inline const QString& kOk = commontexts::kOk;
 
 inline const QString kProjectFilter = QStringLiteral("LADRX Project File (*.lrp)");
 inline const QString kProjectOpenFilter = QStringLiteral("LADRX 工程文件 (*.lrp)");

@@ -12,7 +12,6 @@
 #include "il/InstrEditor.h"
 #include "ladder/LadderCompiler.h"
 #include "ladder/LadderDrawer.h"
-#include "plc/ui/GetCommDialog.h"
 
 namespace ladrix {
 
@@ -21,6 +20,7 @@ void MainWindow::registerCommands()
     addFileCommands();
     addInstrCommands();
     addLadderCommands();
+    addOnlineCommands();
     addOtherCommands();
 }
 
@@ -158,11 +158,6 @@ void MainWindow::addLadderCommands()
 
 void MainWindow::addOtherCommands()
 {
-    add(QStringLiteral("mnuTConn"), [this] { notAvailable(QStringLiteral("mnuTConn")); });
-    add(QStringLiteral("mnuTCommS"), [this] {
-        plc::GetCommDialog dialog(this);
-        m_prompts.runDialog(dialog);
-    });
     add(QStringLiteral("mnuHHelp"), [this] { openHelp(QStringLiteral("guide.html")); });
     add(QStringLiteral("mnuHPro"), [this] { openHelp(QStringLiteral("reference.html")); });
     add(QStringLiteral("mnuHAbout"), [this] {

@@ -11,6 +11,7 @@
 #include "core/Project.h"
 #include "core/RuntimeError.h"
 #include "core/StepEditing.h"
+#include "plc/PlcSession.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -81,7 +82,7 @@ void enableAll(const QHash<QString, QAction*>& actions, const QStringList& names
 
 MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), m_project(project), m_prompts(prompts), m_area(new QMdiArea),
-      m_menuTimer(new QTimer(this)),
+      m_menuTimer(new QTimer(this)), m_session(std::make_unique<plc::PlcSession>()),
       m_helpFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"))),
       m_systemInfoTool(findSystemInfoTool())
 {

@@ -11,6 +11,10 @@ class QToolBar;
 
 namespace ladrix {
 
+namespace plc {
+class PlcSession;
+}
+
 class FindDialog;
 class InstrWindow;
 class Project;
@@ -38,6 +42,8 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     QMdiArea* mdiArea() const { return m_area; }
     InstrWindow& instrWindow() const { return *m_instr; }
+    // The one owner of the link to the controller, shared by every window that talks to it.
+    plc::PlcSession& session() const { return *m_session; }
 
     // Runs the command of a menu item, as choosing the item does.
     void runCommand(const QString& name);
@@ -64,6 +70,7 @@ private:
     void addFileCommands();
     void addInstrCommands();
     void addLadderCommands();
+    void addOnlineCommands();
     void addOtherCommands();
     void add(const QString& name, std::function<void()> command);
     // Runs `command`, which replaces the program and says whether it did, after the
@@ -85,6 +92,7 @@ private:
     // criteria are offered again next time.
     FindDialog* m_find = nullptr;
     std::unique_ptr<ProjectCommands> m_commands;
+    std::unique_ptr<plc::PlcSession> m_session;
     QHash<QString, QAction*> m_menu;
     QHash<QString, QAction*> m_tools;
     QHash<QString, std::function<void()>> m_run;

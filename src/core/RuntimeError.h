@@ -5,6 +5,12 @@
 
 namespace ladrix {
 
+// Title of the message box that reports run-time fault number `number`: "错误 6".
+inline QString errorTitle(int number)
+{
+    return QStringLiteral("错误 %1").arg(number);
+}
+
 // A fault inside a command, reported to the user as "错误 N" with its description.
 // The numbers are the classic run-time error numbers the messages have always used.
 class RuntimeError : public std::runtime_error {
@@ -25,8 +31,7 @@ public:
 
     int number() const { return m_number; }
     QString description() const { return m_description; }
-    // Title of the message box that reports this fault: "错误 6".
-    QString title() const { return QStringLiteral("错误 %1").arg(m_number); }
+    QString title() const { return errorTitle(m_number); }
 
 private:
     int m_number;

@@ -3,6 +3,7 @@
 #include "FindReport.h"
 #include "IlTexts.h"
 #include "core/Project.h"
+#include "widgets/CommonTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@ FindDialog::FindDialog(Project& project, InstrEditor& editor, QWidget* parent)
     : QDialog(parent), m_project(project)
 {
     using namespace iltexts;
+    using namespace commontexts;
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(kFindTitle);
     setModal(true);

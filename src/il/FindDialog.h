@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FindEngine.h"
-#include "MessageSink.h"
+#include "widgets/MessageSink.h"
 
 #include <QDialog>
 #include <utility>

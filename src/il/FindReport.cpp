@@ -3,6 +3,8 @@
 #include "IlTexts.h"
 #include "InstrEditor.h"
 #include "core/Project.h"
+#include "widgets/CommonTexts.h"
+#include "widgets/RowFont.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,7 +23,7 @@ FindReport::FindReport(Project& project, InstrEditor& editor, QWidget* parent)
     setObjectName(QStringLiteral("frmFReport"));
     setWindowTitle(kReportTitle);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFont(InstrEditor::rowFont());
+    setFont(rowFont());
 
     m_header = new QLabel(reportHeader(), this);
     m_header->setObjectName(QStringLiteral("labFind"));
@@ -142,7 +144,7 @@ void FindReport::replaceNext()
         return;
     const int line = currentLine() + 1;
     if (line >= m_steps.size()) {
-        m_sink(this, iltexts::kAppTitle, iltexts::kNoNextLine);
+        m_sink(this, commontexts::kAppTitle, iltexts::kNoNextLine);
         return;
     }
     selectLine(line);

@@ -5,8 +5,6 @@
 // The texts the instruction-list windows show, kept in one place.
 namespace ladrix::iltexts {
 
-inline const QString kAppTitle = QStringLiteral("Ladrix 2.0 简体中文版");
-
 inline const QString kEditorTitle = QStringLiteral("指令表编辑器");
 inline const QString kBlockMark = QStringLiteral("*");
 
@@ -18,8 +16,6 @@ inline const QString kData = QStringLiteral("数据");
 inline const QString kRem = QStringLiteral("注释");
 inline const QString kCase = QStringLiteral("区分大小写");
 inline const QString kReplaceWith = QStringLiteral("替换为");
-inline const QString kOk = QStringLiteral("确定");
-inline const QString kCancel = QStringLiteral("取消");
 
 inline const QString kReportTitle = QStringLiteral("查找报告");
 inline const QString kReportCount = QStringLiteral("共找到%1条记录");

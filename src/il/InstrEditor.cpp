@@ -4,11 +4,13 @@
 #include "RowText.h"
 #include "core/LineParser.h"
 #include "core/Project.h"
+#include "core/RuntimeError.h"
 #include "core/StepEditing.h"
+#include "widgets/CommonTexts.h"
+#include "widgets/RowFont.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,25 +69,6 @@ InstrEditor::InstrEditor(Project& project, QWidget* parent)
     connect(&m_project, &Project::stepsChanged, this, &InstrEditor::vscChange);
     connect(&m_project, &Project::stateChanged, this, &InstrEditor::refreshState);
     vscChange();
-}
-
-QFont InstrEditor::rowFont()
-{
-    static const QFont font = [] {
-        const QStringList families = QFontDatabase::families();
-        QFont f;
-        if (families.contains(QStringLiteral("宋体")))
-            f = QFont(QStringLiteral("宋体"));
-        else if (families.contains(QStringLiteral("SimSun")))
-            f = QFont(QStringLiteral("SimSun"));
-        else if (families.contains(QStringLiteral("WenQuanYi Micro Hei Mono")))
-            f = QFont(QStringLiteral("WenQuanYi Micro Hei Mono"));
-        else
-            f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        f.setPointSizeF(10.5);
-        return f;
-    }();
-    return font;
 }
 
 void InstrEditor::createRows()
@@ -342,8 +325,7 @@ void InstrEditor::commitRow(int r)
     Step& stored = m_project.program().step(s);
     Step candidate = stored;
     if (const auto error = commitLine(edit->text(), candidate)) {
-        const QString title =
-            error->runtime ? QStringLiteral("错误 %1").arg(error->number) : iltexts::kAppTitle;
+        const QString title = error->runtime ? errorTitle(error->number) : commontexts::kAppTitle;
         // Shown after the focus change is complete; a modal box inside it would disturb it.
         QTimer::singleShot(0, this,
                            [this, title, text = error->text] { m_sink(this, title, text); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageSink.h"
+#include "widgets/MessageSink.h"
 
 #include <QPalette>
 #include <QPointer>
@@ -47,7 +47,6 @@ public:
     // The window's size in its normal state: 9000 x 6400 twips.
     static QSize normalWindowSize() { return {600, 427}; }
     // Song typeface where present, else a Debian font with fixed-width Latin letters.
-    static QFont rowFont();
 
 signals:
     // The user closed the window.

@@ -1,6 +1,6 @@
 #include "MessageSink.h"
 
-#include "IlTexts.h"
+#include "CommonTexts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,7 +12,7 @@ MessageSink messageBoxSink()
     return [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
         // The toolkit's caption is English unless its translations are installed.
-        box.button(QMessageBox::Ok)->setText(iltexts::kOk);
+        box.button(QMessageBox::Ok)->setText(commontexts::kOk);
         box.exec();
     };
 }
