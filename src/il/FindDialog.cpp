@@ -99,8 +99,11 @@ void FindDialog::setMessageSink(MessageSink sink)
 
 void FindDialog::find()
 {
-    m_report->setResults(findSteps(m_project.program(), criteria()), replacement());
+    const QList<int> steps = findSteps(m_project.program(), criteria());
+    // Hidden before the report changes: hiding a window drops the repaints its child windows
+    // still owe, which left the report's replace buttons drawn in their old state.
     accept();
+    m_report->setResults(steps, replacement());
     m_report->show();
     m_report->raise();
 }

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <map>
 #include <string>
@@ -56,6 +57,19 @@ protected:
         });
         dialog->exec();
     }
+    // What the screen shows of a widget, and how the widget draws itself now.
+    static QImage shown(QWidget* w)
+    {
+        const QPoint at = w->mapToGlobal(QPoint(0, 0));
+        return w->screen()
+            ->grabWindow(0, at.x(), at.y(), w->width(), w->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage drawn(QWidget* w)
+    {
+        return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     void click(const char* button)
     {
         QTest::mouseClick(child<QPushButton>(dialog->report(), button), Qt::LeftButton);
@@ -87,6 +101,31 @@ TEST_F(FindDialogTest, EnterFindsShowsTheReportAndTheFieldsAreKept)
     EXPECT_EQ(report->steps(), QList<int>{10});
     click("cmdExit");
     EXPECT_FALSE(report->isVisible());
+}
+
+TEST_F(FindDialogTest, EachFindShowsTheReplaceButtonsInTheirNewStateAtOnce)
+{
+    const struct {
+        std::vector<std::pair<const char*, QString>> fields;
+        bool replaces;
+    } finds[]{
+        {{{"txtIns", "ld"}, {"txtRIns", "ldi"}}, true},
+        {{{"txtIns", "ld"}}, false}, // the report is reused from here on
+        {{{"txtIns", "ld"}, {"txtRdata", "m1"}}, true},
+        {{{"txtData", "x0"}}, false},
+    };
+    for (const auto& find : finds) {
+        SCOPED_TRACE(find.fields.back().first);
+        check("chkRIns")->setChecked(false);
+        check("chkRData")->setChecked(false);
+        runFind(find.fields);
+        for (const char* name : {"cmdReplace", "cmdReplaceNext", "cmdReplaceAll"}) {
+            QWidget* button = child(dialog->report(), name);
+            EXPECT_EQ(button->isEnabled(), find.replaces) << name;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return shown(button) == drawn(button); }, 500))
+                << name << " is drawn in its old state";
+        }
+    }
 }
 
 TEST_F(FindDialogTest, FindAndFindNextScrollTheEditor)
