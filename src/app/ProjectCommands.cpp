@@ -248,10 +248,9 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path,
         return false;
     }
     if (status.truncated) {
-        QString text = (truncatedText.isEmpty() ? texts::kTruncatedRead : truncatedText)
-                           .arg(QFileInfo(path).fileName());
-        if (!status.message.isEmpty())
-            text += QLatin1Char('\n') + status.message;
+        // The reader's message says only that the file ended early, which this text says too.
+        const QString text = (truncatedText.isEmpty() ? texts::kTruncatedRead : truncatedText)
+                                 .arg(QFileInfo(path).fileName());
         m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, text);
     } else if (!status.message.isEmpty()) {
         // Values that could not be read kept their previous contents: the user must know.

@@ -52,8 +52,9 @@ private:
     bool saveWith(const QString& title, const QString& filter, const FileAction& write);
     bool loadWith(const QString& title, const QString& filter, const FileAction& read,
                   const std::function<void()>& applied);
-    // True when the status is a success; a truncated or damaged read is warned about as well.
-    // `truncatedText` says, with %1 for the file name, what became of the part not read.
+    // True when the status is a success; a truncated or damaged read is warned about as well,
+    // a truncated one by `truncatedText` alone, which says, with %1 for the file name, what
+    // became of the part not read.
     bool report(const FileStatus& status, const QString& path,
                 const QString& truncatedText = QString());
     // Where a file dialog starts: the project's folder with the project name.

@@ -169,6 +169,7 @@ bool ClassicTextReader::readField(QString& value)
     consumeDelimiter();
     if (cut)
         ++m_damaged;
+    ++m_fields;
     return true;
 }
 

@@ -36,6 +36,8 @@ public:
 
     // Fields that could not be taken as they stood: no number, too long, or refused by a caller.
     int damagedFields() const { return m_damaged; }
+    // Fields read so far: the lines of a file that holds one value a line.
+    qsizetype fieldsRead() const { return m_fields; }
     void countDamaged() { ++m_damaged; }
     // True when the device reported a read error (the input then ends early).
     bool readFailed() const { return m_readFailed; }
@@ -55,6 +57,7 @@ private:
     bool m_deviceAtEnd = false;
     bool m_readFailed = false;
     int m_damaged = 0;
+    qsizetype m_fields = 0;
 };
 
 } // namespace ladrix

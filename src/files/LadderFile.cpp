@@ -3,6 +3,10 @@
 #include "FileRecords.h"
 #include "ProjectFiles.h"
 
+#include "core/RuntimeError.h"
+
+#include <QDir>
+
 namespace ladrix {
 
 FileStatus saveLadder(const QString& path, const LadderGrid& grid)
@@ -14,8 +18,20 @@ FileStatus saveLadder(const QString& path, const LadderGrid& grid)
 FileStatus openLadder(const QString& path, LadderGrid& grid)
 {
     LadderGrid cells = grid;
-    const FileStatus status =
-        readFields(path, [&](ClassicTextReader& reader) { return readCells(reader, cells); });
+    qsizetype lines = 0;
+    const FileStatus status = readFields(path, [&](ClassicTextReader& reader) {
+        const bool complete = readCells(reader, cells);
+        lines = reader.fieldsRead();
+        return complete;
+    });
+    // Read as cells, an instruction list would fill the grid's first cells with its mnemonics.
+    if (status.truncated && lines == kLinesPerStep * ProgramStore::kFileSteps)
+        return FileStatus::failure(
+            RuntimeError::InputPastEndOfFile,
+            QStringLiteral(
+                "文件 %1 不是梯形图文件：它有 %2 行，是指令表文件的行数。梯形图保持原样。")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(lines));
     if (status)
         grid = std::move(cells);
     return status;

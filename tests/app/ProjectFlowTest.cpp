@@ -217,6 +217,47 @@ TEST_F(ProjectFlowTest, TruncatedOrDamagedProjectIsWarnedAboutAndLeftUnsaved)
     EXPECT_TRUE(project.isModified());
 }
 
+TEST_F(ProjectFlowTest, ShortFileIsWarnedAboutInOneMessage)
+{
+    newProject("short");
+    const QString kept = u"不完整：已读入能读到的部分，其余内容保持原样。"_s;
+    const struct {
+        const char* menu;
+        QString file;
+        QByteArray bytes;
+        QString text;
+    } rows[]{
+        {"mnuFOpenIns", "s.ins", "LD\r\nX0\r\n", u"文件“s.ins”"_s + kept},
+        {"mnuFOpenLad", "s.lad", " 1 \r\n 6 \r\n", u"文件“s.lad”"_s + kept},
+        {"mnuFImp", "s.zk1", "LD\r\n27\r\n",
+         u"文件“s.zk1”不完整：已读入能读到的部分，其余的步为空。"_s},
+        {"mnuFOpen", "s.lrp", "s\r\n 0 \r\nLD\r\nX0\r\n", u"文件“s.lrp”"_s + kept},
+    };
+    for (const auto& row : rows) {
+        prompts.messages.clear();
+        prompts.saveChoices = {Choice::Discard};
+        prompts.openAnswers = {writeFile(row.file, row.bytes)};
+        choose(row.menu);
+        ASSERT_EQ(prompts.messages.size(), 1) << row.menu;
+        EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(prompts.messages[0].text, row.text);
+    }
+}
+
+TEST_F(ProjectFlowTest, InstructionListLoadedAsLadderIsRefusedAndTheGridKept)
+{
+    newProject("mixed");
+    project.grid().cell(5).type = kContact;
+    const LadderGrid before = project.grid();
+    ASSERT_TRUE(saveInstructionList(path("p.ins"), project.program()));
+    prompts.openAnswers = {path("p.ins")};
+    choose("mnuFOpenLad");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(u"不是梯形图文件"_s));
+    EXPECT_TRUE(prompts.messages[0].text.contains(u"指令表文件的行数"_s));
+    EXPECT_EQ(project.grid(), before);
+}
+
 TEST_F(ProjectFlowTest, UnsavedChangesQuestionSaveDiscardCancel)
 {
     editedProject("ask", "ld x4");
