@@ -1,16 +1,58 @@
 // The commands of the main window that talk to the controller.
+#include "InstrWindow.h"
 #include "MainWindow.h"
+#include "ProjectCommands.h"
 #include "UserPrompts.h"
 #include "plc/ui/GetCommDialog.h"
+#include "plc/ui/OnlineWindow.h"
 
 namespace ladrix {
 
+namespace {
+
+plc::OnlineWindow* onlineWindowOf(const QWidget* mainWindow)
+{
+    return mainWindow->findChild<plc::OnlineWindow*>(QStringLiteral("frmOnline"),
+                                                     Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
 void MainWindow::addOnlineCommands()
 {
-    add(QStringLiteral("mnuTConn"), [this] { notAvailable(QStringLiteral("mnuTConn")); });
+    add(QStringLiteral("mnuTConn"), [this] {
+        plc::OnlineWindow* online = onlineWindowOf(this);
+        if (!online) {
+            plc::OnlineHooks hooks{
+                [this] { m_instr->commitEdits(); },
+                // A read replaces the program: unsaved changes are offered for saving first.
+                [this] {
+                    m_instr->commitEdits();
+                    return m_commands->maybeSave();
+                },
+                [this] { m_instr->show(); },
+            };
+            online = new plc::OnlineWindow(m_project, *m_session, std::move(hooks), this);
+            plc::OnlinePrompts prompts;
+            prompts.message = [this](QWidget* parent, const QString& title, const QString& text) {
+                m_prompts.message(parent, QMessageBox::Information, title, text);
+            };
+            prompts.warning = [this](QWidget* parent, const QString& title, const QString& text) {
+                m_prompts.message(parent, QMessageBox::Warning, title, text);
+            };
+            online->setPrompts(std::move(prompts));
+        }
+        // A second command brings the open window back to the front.
+        online->showNormal();
+        online->raise();
+        online->activateWindow();
+    });
     add(QStringLiteral("mnuTCommS"), [this] {
-        plc::GetCommDialog dialog(this);
-        m_prompts.runDialog(dialog);
+        plc::GetCommDialog dialog(*m_session, this);
+        if (m_prompts.runDialog(dialog) != QDialog::Accepted)
+            return;
+        if (plc::OnlineWindow* online = onlineWindowOf(this))
+            online->reloadPortSetting();
     });
 }
 

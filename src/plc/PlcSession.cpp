@@ -8,8 +8,6 @@
 
 #include "core/RuntimeError.h"
 
-#include <QSerialPort>
-
 namespace ladrix::plc {
 
 // Everything here is touched only on the session's thread.
@@ -162,11 +160,16 @@ bool PlcSession::closePort()
     });
 }
 
+void PlcSession::closePortWhenIdle()
+{
+    m_closeWhenDone = true;
+    closePort();
+}
+
 void PlcSession::cancelAndClose()
 {
     m_cancel = true;
-    m_closeWhenDone = true;
-    closePort();
+    closePortWhenIdle();
 }
 
 bool PlcSession::probePort(int number)
@@ -184,13 +187,8 @@ bool PlcSession::probePort(int number)
             r.outcome = SequenceOutcome::Done;
             return r;
         }
-        QSerialPort port(name);
-        if (port.open(QIODevice::ReadWrite)) {
+        if (plc::probePort(number))
             r.outcome = SequenceOutcome::Done;
-            port.close();
-        } else {
-            r.dialogText = port.errorString();
-        }
         return r;
     });
 }

@@ -42,7 +42,9 @@ public:
     // Opens the port and checks that the controller answers (166, then CLEAR).
     bool connectPlc(const QString& setting);
     bool closePort();
-    // Cancels what runs and closes the port once it has ended (at once when nothing runs).
+    // Closes the port once the operation running now has ended (at once when nothing runs).
+    void closePortWhenIdle();
+    // Cancels what runs and closes the port once it has ended.
     void cancelAndClose();
     // Whether port number n can be opened now; the port this session holds open counts as
     // available. The result is Done or LinkFailed.

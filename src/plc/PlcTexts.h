@@ -54,6 +54,10 @@ inline QString writeDone()
 {
     return QStringLiteral("写入已完成");
 }
+inline QString writeCancelled()
+{
+    return QStringLiteral("写入已取消");
+}
 inline QString preparingRead()
 {
     return QStringLiteral("正在准备读取");
@@ -61,6 +65,10 @@ inline QString preparingRead()
 inline QString readDone()
 {
     return QStringLiteral("读取完成");
+}
+inline QString readCancelled()
+{
+    return QStringLiteral("读取已取消");
 }
 inline QString readFailed()
 {

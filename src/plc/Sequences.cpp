@@ -174,7 +174,8 @@ SequenceResult writeByKeys(SequenceRunner& run, const ProgramStore& program, Wri
             break;
         }
     }
-    return done(r, text::writeDone(), run);
+    // A cancelled write leaves part of the program in the controller: not "done".
+    return done(r, r.ok() ? text::writeDone() : text::writeCancelled(), run);
 }
 
 SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
@@ -241,7 +242,7 @@ SequenceResult readByKeys(SequenceRunner& run, ReadRange range, int maxStep)
         r.dialogText = text::keysReadTo999();
         return done(r, text::readFailed(), run);
     }
-    return done(r, text::readDone(), run);
+    return done(r, r.ok() ? text::readDone() : text::readCancelled(), run);
 }
 
 SequenceResult clearOrCopy(SequenceRunner& run, ClearCopyOp op)

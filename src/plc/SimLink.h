@@ -33,6 +33,12 @@ public:
 
     // Unguarded: only for a link whose controller no other thread is using.
     SimController& controller() { return m_controller->sim; }
+    // Runs `use` on the controller while no link of another thread talks to it.
+    template <class F> void withController(F&& use)
+    {
+        const std::lock_guard lock(m_controller->mutex);
+        use(m_controller->sim);
+    }
     void setFaults(const SimFaults& faults) { m_faults.setFaults(faults); }
 
 private:

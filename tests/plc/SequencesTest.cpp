@@ -200,6 +200,7 @@ TEST_F(WriteByKeys, CancelStopsAfterTheCurrentStep)
     onKey = [this](const KeyResult& k) { cancel = cancel || k.key == key::WriteMonitor; };
     const SequenceResult r = seq::writeByKeys(run, sampleProgram(), WriteRange{0, 999, true});
     EXPECT_EQ(r.outcome, SequenceOutcome::Cancelled);
+    EXPECT_EQ(r.message, u"写入已取消");
     EXPECT_EQ(count(key::WriteMonitor), 1);
     EXPECT_FALSE(cancel); // taken by the loop
 }

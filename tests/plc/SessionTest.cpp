@@ -129,6 +129,7 @@ TEST_F(Session, CancelStopsAReadBetweenKeys)
     });
     ASSERT_TRUE(r);
     EXPECT_EQ(r->outcome, SequenceOutcome::Cancelled);
+    EXPECT_EQ(r->message, u"读取已取消");
     EXPECT_LT(r->steps.size(), 10u);
 }
 

@@ -1,9 +1,11 @@
 #include "GetCommDialog.h"
 
+#include "SessionClient.h"
+
 #include "plc/PortChoice.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -33,36 +35,44 @@ QString simEntry()
 
 } // namespace
 
-GetCommDialog::GetCommDialog(QWidget* parent) : GetCommDialog(probePort, parent) {}
+GetCommDialog::GetCommDialog(PlcSession& session, QWidget* parent) : GetCommDialog(parent)
+{
+    m_client = new SessionClient(session, this);
+    connect(m_client, &SessionClient::finished, this,
+            [this](const SequenceResult& r) { probed(r.ok()); });
+}
 
-GetCommDialog::GetCommDialog(Prober probe, QWidget* parent)
-    : QDialog(parent), m_probe(std::move(probe)), m_label(new QLabel(this)),
-      m_combo(new QComboBox(this)), m_ok(new QPushButton(QStringLiteral("确定(&O)"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消(&C)"), this)), m_timer(new QTimer(this))
+GetCommDialog::GetCommDialog(Prober probe, QWidget* parent) : GetCommDialog(parent)
+{
+    m_probe = std::move(probe);
+}
+
+GetCommDialog::GetCommDialog(QWidget* parent)
+    : QDialog(parent), m_label(new QLabel(this)), m_combo(new QComboBox(this)),
+      m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmGetComm"));
     setWindowTitle(QStringLiteral("串口测试"));
+    auto* buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(QStringLiteral("确定(&O)"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QStringLiteral("取消(&C)"), QDialogButtonBox::RejectRole);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_ok->setObjectName(QStringLiteral("cmdOk"));
     m_cancel->setObjectName(QStringLiteral("Command2"));
     m_timer->setObjectName(QStringLiteral("Timer"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_combo);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     m_label->setText(probingText());
     m_ok->setEnabled(false);
     m_cancel->setEnabled(false);
     m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &GetCommDialog::onOk);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &GetCommDialog::onOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_timer, &QTimer::timeout, this, &GetCommDialog::onTick);
     m_timer->setInterval(100);
     m_timer->start();
@@ -77,8 +87,23 @@ void GetCommDialog::showEvent(QShowEvent* event)
 
 void GetCommDialog::onTick()
 {
+    if (m_waiting)
+        return;
+    if (m_probe) {
+        probed(m_probe(m_next));
+        return;
+    }
+    const int n = m_next;
+    // A tick while the session is busy tries again on the next one.
+    m_waiting = m_client && m_client->request(SequenceKind::Probe,
+                                              [n](PlcSession& s) { return s.probePort(n); });
+}
+
+void GetCommDialog::probed(bool available)
+{
+    m_waiting = false;
     const int n = m_next++;
-    if (m_probe && m_probe(n)) {
+    if (available) {
         m_combo->addItem(portEntry(n), QString::number(n));
         // Off Windows the number stands for a device; show which.
         m_combo->setItemData(m_combo->count() - 1, portNameForNumber(n), Qt::ToolTipRole);
