@@ -3,7 +3,7 @@
 #include "AppTexts.h"
 #include "UserPrompts.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -57,29 +57,29 @@ AboutDialog::AboutDialog(UserPrompts& prompts, const QString& systemInfoTool, QW
         QStringLiteral("操作系统：%1（内核 %2 %3）")
             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion()));
     system->setObjectName(QStringLiteral("lblSystem"));
-    system->setWordWrap(true);
+    // One line, however wide: wrapped, it broke inside the kernel version at its hyphen.
+    system->setWordWrap(false);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"));
+    // In the dialog before its default is set, so that the dialog keeps it as its default.
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* info = new QPushButton(QStringLiteral("系统信息(&S)..."));
+    QPushButton* info =
+        buttons->addButton(QStringLiteral("系统信息(&S)..."), QDialogButtonBox::ActionRole);
     info->setObjectName(QStringLiteral("cmdSysInfo"));
     info->setVisible(!m_tool.isEmpty());
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(info);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(product);
     layout->addWidget(description);
     layout->addWidget(version);
     layout->addWidget(system);
     layout->addSpacing(12);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     setMinimumWidth(420);
 
-    connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &AboutDialog::accept);
     connect(info, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
 }
 

@@ -6,9 +6,9 @@
 #include "widgets/CommonTexts.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,25 +36,21 @@ FindDialog::FindDialog(Project& project, InstrEditor& editor, QWidget* parent)
     m_chkCase->setObjectName(QStringLiteral("ChkCase"));
     m_grid->addWidget(m_chkCase, 4, 1);
 
-    m_cmdFind = new QPushButton(kOk, this);
-    m_cmdFind->setObjectName(QStringLiteral("cmdFind"));
-    auto* cancel = new QPushButton(kCancel, this);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* findButton = buttons->addButton(kOk, QDialogButtonBox::AcceptRole);
+    findButton->setObjectName(QStringLiteral("cmdFind"));
+    QPushButton* cancel = buttons->addButton(kCancel, QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Enter is bound to cmdFind in the six text boxes only, never twice through the dialog.
-    for (QPushButton* b : {m_cmdFind, cancel})
-        b->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdFind);
-    buttons->addWidget(cancel);
+    // Enter in the fields finds; Escape cancels, as in any dialog.
+    findButton->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     m_report = new FindReport(project, editor, this);
-    connect(m_cmdFind, &QPushButton::clicked, this, &FindDialog::find);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FindDialog::find);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 std::pair<QCheckBox*, QLineEdit*> FindDialog::addField(const char* check, const char* edit,
@@ -65,7 +61,6 @@ std::pair<QCheckBox*, QLineEdit*> FindDialog::addField(const char* check, const 
     box->setObjectName(QLatin1String(check));
     auto* text = new QLineEdit(frame);
     text->setObjectName(QLatin1String(edit));
-    connect(text, &QLineEdit::returnPressed, this, [this] { m_cmdFind->click(); });
     m_grid->addWidget(box, row, column);
     m_grid->addWidget(text, row, column + 1);
     return {box, text};

@@ -9,7 +9,6 @@
 class QCheckBox;
 class QGridLayout;
 class QLineEdit;
-class QPushButton;
 
 namespace ladrix {
 
@@ -53,7 +52,6 @@ private:
     QLineEdit* m_txtRem = nullptr;
     QLineEdit* m_txtRIns = nullptr;
     QLineEdit* m_txtRData = nullptr;
-    QPushButton* m_cmdFind = nullptr;
     QGridLayout* m_grid = nullptr;
 };
 

@@ -2,7 +2,11 @@
 
 #include "app/AboutDialog.h"
 #include "app/NewProjectDialog.h"
+#include "il/FindDialog.h"
+#include "il/FindReport.h"
+#include "il/InstrEditor.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -123,6 +127,83 @@ TEST(AboutDialogTest, ShowsProductVersionAndSystemAndHidesMissingTool)
 
     AboutDialog with(prompts, "/usr/bin/true");
     EXPECT_FALSE(with.findChild<QPushButton*>("cmdSysInfo")->isHidden());
+}
+
+TEST(AboutDialogTest, SystemLineStaysWholeOnOneLine)
+{
+    FakePrompts prompts;
+    AboutDialog about(prompts, QString());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const QLabel* system = about.findChild<QLabel*>("lblSystem");
+    const QFontMetrics fm(system->font());
+    EXPECT_TRUE(system->text().contains(QSysInfo::kernelVersion()));
+    EXPECT_GE(system->contentsRect().width(), fm.horizontalAdvance(system->text()));
+    EXPECT_LT(system->height(), 2 * fm.lineSpacing());
+}
+
+// Buttons in a button box stand in the platform's order for their roles.
+TEST(DialogButtonsTest, ButtonsKeepNameAndCaptionInAButtonBoxByRole)
+{
+    FakePrompts prompts;
+    Project project;
+    InstrEditor editor(project);
+    AboutDialog about(prompts, "/usr/bin/true");
+    FindDialog find(project, editor);
+    using Box = QDialogButtonBox;
+    const struct {
+        QDialog* dialog;
+        const char* name;
+        QString caption;
+        Box::ButtonRole role;
+    } rows[]{
+        {&about, "cmdOK", u"确定"_s, Box::AcceptRole},
+        {&about, "cmdSysInfo", u"系统信息(&S)..."_s, Box::ActionRole},
+        {&find, "cmdFind", u"确定"_s, Box::AcceptRole},
+        {&find, "cmdCancel", u"取消"_s, Box::RejectRole},
+    };
+    for (const auto& row : rows) {
+        auto* button = row.dialog->findChild<QPushButton*>(row.name);
+        ASSERT_NE(button, nullptr) << row.name;
+        EXPECT_EQ(button->text(), row.caption) << row.name;
+        auto* box = qobject_cast<Box*>(button->parentWidget());
+        ASSERT_NE(box, nullptr) << row.name;
+        EXPECT_EQ(box->buttonRole(button), row.role) << row.name;
+    }
+}
+
+TEST(DialogButtonsTest, EnterPressesTheDefaultButtonAndEscapeCancels)
+{
+    FakePrompts prompts;
+    Project project;
+    InstrEditor editor(project);
+    AboutDialog about(prompts, QString());
+    FindDialog find(project, editor);
+    const struct {
+        QDialog* dialog;
+        const char* focus; // the child that has the focus, or the dialog itself
+        Qt::Key key;
+        int result;
+    } rows[]{
+        {&about, nullptr, Qt::Key_Return, QDialog::Accepted}, // the focus off every button
+        {&about, nullptr, Qt::Key_Escape, QDialog::Rejected},
+        {&find, "ChkIns", Qt::Key_Return, QDialog::Accepted},
+        {&find, "txtIns", Qt::Key_Enter, QDialog::Accepted},
+        {&find, "txtIns", Qt::Key_Escape, QDialog::Rejected},
+    };
+    for (const auto& row : rows) {
+        row.dialog->setResult(-1);
+        row.dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(row.dialog));
+        QWidget* target = row.focus ? row.dialog->findChild<QWidget*>(row.focus) : row.dialog;
+        target->setFocus();
+        QTest::keyClick(target, row.key);
+        EXPECT_EQ(row.dialog->result(), row.result)
+            << row.dialog->objectName().toStdString() << ' ' << (row.focus ? row.focus : "") << ' '
+            << row.key;
+        EXPECT_FALSE(row.dialog->isVisible());
+    }
+    EXPECT_TRUE(find.report()->isVisible());
 }
 
 TEST(AboutDialogTest, ToolThatCannotStartIsReported)
