@@ -11,34 +11,31 @@ namespace ladrix {
 
 namespace {
 
+using namespace cellgeometry;
+
 constexpr qreal kLeft = 1900;
 constexpr qreal kTop = 1500;
-constexpr qreal kCellWidth = 810;
-constexpr qreal kRowHeight = 555;
-constexpr qreal kPictureWidth = 780;
-constexpr qreal kEdgeWidth = 15;
-constexpr qreal kLabelHeight = 165; // one line of the 8-point label font
-constexpr qreal kLineWidth = 15;
-constexpr qreal kLabelFontTwips = 160; // 8 points
+constexpr qreal kTextHeight = 165; // one line of the 8-point font
+constexpr qreal kFontTwips = 160;  // 8 points
 
 bool isEndBox(const Cell& cell)
 {
     return cell.data.trimmed().toUpper() == QLatin1String("END");
 }
 
-LadderPrintItem picture(int code, qreal x, qreal y)
+LadderPrintItem slot(int index, qreal x, qreal y)
 {
-    return {LadderPrintItem::Picture, code, QRectF(x, y, 0, 0), {}};
+    return {LadderPrintItem::CellSlot, index, QRectF(QPointF(x, y), kSlot), {}};
 }
 
-LadderPrintItem label(const QString& text, qreal x, qreal y)
+LadderPrintItem rail(qreal x, qreal top, qreal bottom)
 {
-    return {LadderPrintItem::Text, 0, QRectF(x, y, kPictureWidth, kLabelHeight), text};
+    return {LadderPrintItem::Rail, 0, QRectF(x, top, 0, bottom - top), {}};
 }
 
 LadderPrintItem text(const QString& text, qreal x, qreal y)
 {
-    return {LadderPrintItem::Text, 0, QRectF(x, y, 0, kLabelHeight), text};
+    return {LadderPrintItem::Text, 0, QRectF(x, y, 0, kTextHeight), text};
 }
 
 } // namespace
@@ -63,32 +60,32 @@ QList<LadderPrintItem> LadderPrintout::page(int p) const
     QList<LadderPrintItem> items;
     items.append(text(QStringLiteral("工程名称:") + m_projectName, kLeft, 500));
     items.append(text(QStringLiteral("打印时间") + m_printedAt, 9000, 500));
+    // Each rail is one stroke down the page, so it shows no joins between rows.
+    const auto rails = [&](int rows, qreal rightX, qreal lastRowRightX) {
+        const qreal bottom = kTop + kSlot.height() * rows;
+        items.append(rail(leftRailX(kLeft, 1), kTop, bottom));
+        if (rightX == lastRowRightX) {
+            items.append(rail(rightX, kTop, bottom));
+            return;
+        }
+        items.append(rail(rightX, kTop, bottom - kSlot.height()));
+        items.append(rail(lastRowRightX, bottom - kSlot.height(), bottom));
+    };
+    const qreal rightX = rightRailX(kLeft, 1);
     for (int r = 0; r < kRowsPerPage; ++r) {
-        const qreal y = kTop + kRowHeight * r;
+        const qreal y = kTop + kSlot.height() * r;
         for (int c = 0; c < LadderGrid::kColumns; ++c) {
             const int i = (p * kRowsPerPage + r) * LadderGrid::kColumns + c;
-            const Cell& cell = m_grid.cell(i);
-            const qreal x = kLeft + kCellWidth * c;
-            if (cell.left != kNoEdge)
-                items.append(picture(cell.left, x, y + 270));
-            if (cell.type != kEmpty)
-                items.append(picture(cell.type, x + 15, y));
-            if (!cell.dev.isEmpty())
-                items.append(label(cell.dev, x + 30, y + 15));
-            if (!cell.data.isEmpty())
-                items.append(label(cell.data, x + 30, y + 390));
-            if (cell.right != kNoEdge)
-                items.append(picture(cell.right, x + 795, y + 270));
-            if (isEndBox(cell)) {
-                items.append(picture(kLinkDown, kLeft + kCellWidth * (c + 1), y));
-                items.append(picture(kLinkDown, kLeft, y));
+            items.append(slot(i, kLeft + kSlot.width() * c, y));
+            if (isEndBox(m_grid.cell(i))) {
+                // The rail closes the row right after the END box; nothing after it is printed.
+                rails(r + 1, rightX, rightX - kSlot.width() * (LadderGrid::kColumns - 1 - c));
                 items.append(text(QStringLiteral("页码: %1").arg(p + 1), 10500, 16000));
                 return items;
             }
         }
-        items.append(picture(kLinkDown, 10000, y));
-        items.append(picture(kLinkDown, kLeft, y));
     }
+    rails(kRowsPerPage, rightX, rightX);
     items.append(text(QStringLiteral("页码: %1").arg(p + 1), 10500, 16000));
     return items;
 }
@@ -97,26 +94,22 @@ void LadderPrintout::paintPage(QPainter& painter, int p, qreal twipsToPixels) co
 {
     painter.save();
     painter.scale(twipsToPixels, twipsToPixels);
-    painter.setPen(QPen(Qt::black, kLineWidth));
+    painter.setPen(Qt::black);
     QFont font = painter.font();
-    font.setPixelSize(int(kLabelFontTwips));
+    font.setPixelSize(int(kFontTwips));
     painter.setFont(font);
-    LadderPainter pictures(painter);
     for (const LadderPrintItem& item : page(p)) {
-        if (item.kind == LadderPrintItem::Picture) {
-            // Pictures are placed by their top-left corner; edges and the power rail are
-            // strips one row high.
-            const QPointF at = item.box.topLeft();
-            if (item.code == kPlainEdge || item.code == kLinkDown)
-                pictures.edge(item.code, QRectF(at, QSizeF(kEdgeWidth, kRowHeight)));
-            else
-                pictures.element(item.code, QRectF(at, QSizeF(kPictureWidth, kRowHeight)));
-        } else if (item.box.width() > 0) {
-            painter.drawText(item.box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                             item.text);
-        } else {
-            painter.drawText(QRectF(item.box.topLeft(), QSizeF(12000, kLabelHeight)),
+        switch (item.kind) {
+        case LadderPrintItem::CellSlot:
+            paintCell(painter, m_grid.cell(item.index), item.box);
+            break;
+        case LadderPrintItem::Rail:
+            paintRail(painter, item.box.left(), item.box.top(), item.box.bottom(), 1);
+            break;
+        case LadderPrintItem::Text:
+            painter.drawText(QRectF(item.box.topLeft(), QSizeF(12000, kTextHeight)),
                              Qt::AlignLeft | Qt::AlignTop, item.text);
+            break;
         }
     }
     painter.restore();

@@ -12,13 +12,13 @@ namespace ladrix {
 
 class LadderGrid;
 
-// One thing printed on a ladder page, in twips from the page's top-left corner: a ladder
-// picture (element or edge code, drawn from `box.topLeft()`), or a text centred at the top of
-// `box`.
+// One thing printed on a ladder page, in twips from the page's top-left corner: a grid cell
+// (`index`) drawn into its slot `box`, a power rail down the left side of `box`, or a text
+// written from the top-left corner of `box`.
 struct LadderPrintItem {
-    enum Kind { Picture, Text };
-    Kind kind = Picture;
-    int code = 0;
+    enum Kind { CellSlot, Rail, Text };
+    Kind kind = CellSlot;
+    int index = 0;
     QRectF box;
     QString text;
     bool operator==(const LadderPrintItem&) const = default;

@@ -96,51 +96,70 @@ TEST(InsListPrintoutTest, PageCountFollowsTheEndStepOrTheModelsRange)
     EXPECT_EQ(InsListPrintout(onlyEnd, false).lastStep(), 999);
 }
 
-bool hasPicture(const QList<LadderPrintItem>& items, int code, qreal x, qreal y)
+bool hasSlot(const QList<LadderPrintItem>& items, int index, qreal x, qreal y)
 {
-    return items.contains(LadderPrintItem{LadderPrintItem::Picture, code, QRectF(x, y, 0, 0), {}});
+    return items.contains(
+        LadderPrintItem{LadderPrintItem::CellSlot, index, QRectF(x, y, 810, 555), {}});
+}
+
+QList<QRectF> railsOf(const QList<LadderPrintItem>& items)
+{
+    QList<QRectF> rails;
+    for (const LadderPrintItem& item : items)
+        if (item.kind == LadderPrintItem::Rail)
+            rails.append(item.box);
+    return rails;
 }
 
 const QDateTime kPrintedAt(QDate(2026, 3, 1), QTime(9, 5, 7));
 
-TEST(LadderPrintoutTest, CellsAreDrawnAtTheirPlacesWithCentredLabels)
+TEST(LadderPrintoutTest, CellsStandInTheirSlotsBetweenTwoUnbrokenRails)
 {
     LadderGrid grid;
     grid.cell(GridPos::at(1, 2).index) = Cell{kContact, kPlainEdge, kLinkDown, "X0", {}};
-    grid.cell(GridPos::at(1, 9).index) = Cell{kCoil, kPlainEdge, kPlainEdge, "T50", "K100"};
     const LadderPrintout printout("泵站", grid, kPrintedAt);
     EXPECT_EQ(printout.pageCount(), LadderPrintout::kMaxPages);
     const QList<LadderPrintItem> page = printout.page(0);
-    const qreal y = 1500 + 555;
-    const qreal x = 1900 + 810 * 2;
-    EXPECT_TRUE(hasPicture(page, kPlainEdge, x, y + 270));
-    EXPECT_TRUE(hasPicture(page, kContact, x + 15, y));
-    EXPECT_TRUE(hasPicture(page, kLinkDown, x + 795, y + 270));
-    EXPECT_TRUE(page.contains(
-        LadderPrintItem{LadderPrintItem::Text, 0, QRectF(x + 30, y + 15, 780, 165), "X0"}));
-    const qreal coilX = 1900 + 810 * 9;
-    EXPECT_TRUE(page.contains(
-        LadderPrintItem{LadderPrintItem::Text, 0, QRectF(coilX + 30, y + 390, 780, 165), "K100"}));
-    // Both power rails beside every row.
-    EXPECT_TRUE(hasPicture(page, kLinkDown, 10000, 1500 + 555 * 24));
-    EXPECT_TRUE(hasPicture(page, kLinkDown, 1900, 1500));
+    EXPECT_TRUE(hasSlot(page, GridPos::at(1, 2).index, 1900 + 810 * 2, 1500 + 555));
+    EXPECT_TRUE(hasSlot(page, GridPos::at(24, 9).index, 1900 + 810 * 9, 1500 + 555 * 24));
+    EXPECT_TRUE(printout.page(1).contains(LadderPrintItem{
+        LadderPrintItem::CellSlot, GridPos::at(25, 0).index, QRectF(1900, 1500, 810, 555), {}}));
+    // One stroke per rail over the 25 rows, in the middle of the outer edge strips.
+    const QList<QRectF> expected{QRectF(1907.5, 1500, 0, 555 * 25),
+                                 QRectF(9992.5, 1500, 0, 555 * 25)};
+    EXPECT_EQ(railsOf(page), expected);
     for (const char* text : {"工程名称:泵站", "打印时间09:05:072026-03-01", "页码: 1"})
         EXPECT_TRUE(textsOf(page).contains(text)) << text;
 }
 
 TEST(LadderPrintoutTest, EndBoxEndsThePrintoutAtItsCell)
 {
-    LadderGrid grid;
-    grid.cell(GridPos::at(30, 9).index) = Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, " end "};
-    grid.cell(GridPos::at(31, 0).index) = Cell{kContact, kPlainEdge, kPlainEdge, "X1", {}};
-    const LadderPrintout printout(QString(), grid, kPrintedAt);
-    ASSERT_EQ(printout.pageCount(), 2);
-    const QList<LadderPrintItem> last = printout.page(1);
-    const qreal y = 1500 + 555 * 5;
-    EXPECT_TRUE(hasPicture(last, kFunctionBox, 1900 + 810 * 9 + 15, y));
-    EXPECT_TRUE(hasPicture(last, kLinkDown, 1900 + 810 * 10, y));
-    EXPECT_FALSE(hasPicture(last, kContact, 1900 + 15, y + 555));
-    EXPECT_EQ(last.last().text, u"页码: 2"_s);
+    const struct {
+        int column;
+        QList<QRectF> rails;
+    } cases[] = {
+        {9, {QRectF(1907.5, 1500, 0, 555 * 6), QRectF(9992.5, 1500, 0, 555 * 6)}},
+        // The last row's rail piece closes the row right after the box.
+        {4,
+         {QRectF(1907.5, 1500, 0, 555 * 6), QRectF(9992.5, 1500, 0, 555 * 5),
+          QRectF(1900 + 810 * 5 - 7.5, 1500 + 555 * 5, 0, 555)}},
+    };
+    for (const auto& c : cases) {
+        LadderGrid grid;
+        grid.cell(GridPos::at(30, c.column).index) =
+            Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, " end "};
+        grid.cell(GridPos::at(31, 0).index) = Cell{kContact, kPlainEdge, kPlainEdge, "X1", {}};
+        const LadderPrintout printout(QString(), grid, kPrintedAt);
+        ASSERT_EQ(printout.pageCount(), 2);
+        const QList<LadderPrintItem> last = printout.page(1);
+        const qreal y = 1500 + 555 * 5;
+        EXPECT_TRUE(hasSlot(last, GridPos::at(30, c.column).index, 1900 + 810 * c.column, y));
+        EXPECT_FALSE(
+            hasSlot(last, GridPos::at(30, c.column).index + 1, 1900 + 810 * (c.column + 1), y));
+        EXPECT_FALSE(hasSlot(last, GridPos::at(31, 0).index, 1900, y + 555));
+        EXPECT_EQ(railsOf(last), c.rails) << "END in column " << c.column;
+        EXPECT_EQ(last.last().text, u"页码: 2"_s);
+    }
 }
 
 TEST(LadderPrintoutTest, PaintsEveryPictureWithoutFault)
