@@ -1,6 +1,7 @@
 // The commands behind the main window's menu items, by item name.
 #include "AboutDialog.h"
 #include "InstrWindow.h"
+#include "LadderWindow.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
 #include "ProjectCommands.h"
@@ -12,6 +13,7 @@
 #include "il/InstrEditor.h"
 #include "ladder/LadderCompiler.h"
 #include "ladder/LadderDrawer.h"
+#include "ladder/ui/LadderEditor.h"
 
 namespace ladrix {
 
@@ -140,9 +142,15 @@ void MainWindow::addInstrCommands()
 
 void MainWindow::addLadderCommands()
 {
-    for (const char* name : {"mnuLView", "mnuLTool", "mnuLInsert", "mnuLDelete"})
-        add(QString::fromLatin1(name),
-            [this, item = QString::fromLatin1(name)] { notAvailable(item); });
+    add(QStringLiteral("mnuLView"), [this] { toggleLadderWindow(); });
+    add(QStringLiteral("mnuLTool"), [this] {
+        if (m_ladder->paletteShown())
+            m_ladder->hidePalette();
+        else
+            m_ladder->showPalette();
+    });
+    add(QStringLiteral("mnuLInsert"), [this] { m_ladder->editor().insertLad(); });
+    add(QStringLiteral("mnuLDelete"), [this] { m_ladder->editor().deleteLad(); });
     add(QStringLiteral("mnuL2I"), [this] {
         // The compiled list replaces everything, so a row being typed is dropped, not kept.
         compileLadder(m_project.grid(), m_project.program());
@@ -172,6 +180,25 @@ void MainWindow::toggleInstrWindow()
         m_instr->hide();
     else
         m_instr->show();
+}
+
+// The palette comes and goes with the ladder window.
+void MainWindow::toggleLadderWindow()
+{
+    if (m_ladder->isShown()) {
+        m_ladder->hide();
+        m_ladder->hidePalette();
+    } else {
+        showLadderWindow();
+    }
+}
+
+void MainWindow::showLadderWindow()
+{
+    if (m_ladder->isShown())
+        return;
+    m_ladder->showPalette();
+    m_ladder->show();
 }
 
 } // namespace ladrix

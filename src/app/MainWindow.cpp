@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "AppTexts.h"
 #include "InstrWindow.h"
+#include "LadderWindow.h"
 #include "MenuTable.h"
 #include "ProjectCommands.h"
 #include "StartFile.h"
@@ -96,7 +97,13 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     resize(900, 640);
 
     m_instr = new InstrWindow(m_project, *m_area, m_prompts);
-    EditorHooks hooks{[this] { m_instr->show(); }, [] {}, [this] { m_instr->hide(); }};
+    m_ladder = new LadderWindow(m_project, *m_area, m_prompts, this);
+    EditorHooks hooks{[this] { m_instr->show(); }, [this] { showLadderWindow(); },
+                      [this] {
+                          m_instr->hide();
+                          if (m_ladder->isShown())
+                              toggleLadderWindow();
+                      }};
     m_commands = std::make_unique<ProjectCommands>(m_project, m_prompts, this, std::move(hooks));
 
     buildMenus();
@@ -112,6 +119,7 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     connect(&m_project, &Project::stateChanged, this, &MainWindow::refreshMenus);
     connect(&m_project, &Project::modifiedChanged, this, &MainWindow::refreshMenus);
     connect(m_instr, &InstrWindow::shownChanged, this, &MainWindow::refreshMenus);
+    connect(m_ladder, &LadderWindow::shownChanged, this, &MainWindow::refreshMenus);
     refreshMenus();
 }
 
@@ -204,10 +212,9 @@ void MainWindow::refreshMenus()
     enableAll(m_tools, projectToolButtons(), open);
 
     m_menu.value(QStringLiteral("mnuIView"))->setChecked(m_instr->isShown());
-    // The ladder window is not part of this build, so its item is never checked and the
-    // palette it carries is never offered.
-    const bool ladderShown = false;
+    const bool ladderShown = m_ladder->isShown();
     m_menu.value(QStringLiteral("mnuLView"))->setChecked(ladderShown);
+    m_menu.value(QStringLiteral("mnuLTool"))->setChecked(m_ladder->paletteShown());
     m_menu.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
     m_tools.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
 

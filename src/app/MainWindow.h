@@ -17,6 +17,7 @@ class PlcSession;
 
 class FindDialog;
 class InstrWindow;
+class LadderWindow;
 class Project;
 class ProjectCommands;
 class UserPrompts;
@@ -42,6 +43,7 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     QMdiArea* mdiArea() const { return m_area; }
     InstrWindow& instrWindow() const { return *m_instr; }
+    LadderWindow& ladderWindow() const { return *m_ladder; }
     // The one owner of the link to the controller, shared by every window that talks to it.
     plc::PlcSession& session() const { return *m_session; }
 
@@ -78,6 +80,8 @@ private:
     void afterSaveQuestion(const std::function<bool()>& command);
     void blockCommand(const std::function<void()>& edit, bool stepsChange);
     void toggleInstrWindow();
+    void toggleLadderWindow();
+    void showLadderWindow();
     void openHelp(const QString& page);
     void notAvailable(const QString& name);
     void exitNow();
@@ -88,6 +92,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QTimer* m_menuTimer;
     InstrWindow* m_instr;
+    LadderWindow* m_ladder;
     // Kept for the life of the window: its report stays open after the dialog closes, and the
     // criteria are offered again next time.
     FindDialog* m_find = nullptr;

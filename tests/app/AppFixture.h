@@ -2,6 +2,7 @@
 
 #include "FakePrompts.h"
 #include "app/InstrWindow.h"
+#include "app/LadderWindow.h"
 #include "app/MainWindow.h"
 #include "core/Project.h"
 
