@@ -2,10 +2,11 @@
 
 #include "AppTexts.h"
 #include "UserPrompts.h"
+#include "widgets/DialogButtons.h"
 
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,7 +28,7 @@ QString projectNameProblem(const QString& name)
 
 NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_name(new QLineEdit(texts::kDefaultProjectName)),
-      m_mode(new QListWidget), m_ok(new QPushButton(QStringLiteral("确定")))
+      m_mode(new QListWidget)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QStringLiteral("建立新工程"));
@@ -41,28 +42,23 @@ NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
     m_mode->setCurrentRow(-1);
     m_mode->setMaximumHeight(m_mode->sizeHintForRow(0) * 2 + 2 * m_mode->frameWidth() + 4);
 
-    m_ok->setObjectName(QStringLiteral("OKButton"));
+    const auto [buttons, ok, cancel] =
+        okCancelButtons(this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
+    m_ok = ok;
     m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
-    cancel->setObjectName(QStringLiteral("CancelButton"));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("工程名称"), m_name);
     form->addRow(QStringLiteral("PLC型号"), m_mode);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     setMinimumWidth(340);
 
     connect(m_mode, &QListWidget::itemSelectionChanged, this,
             [this] { m_ok->setEnabled(!m_mode->selectedItems().isEmpty()); });
-    connect(m_ok, &QPushButton::clicked, this, &NewProjectDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &NewProjectDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NewProjectDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &NewProjectDialog::reject);
 }
 
 QString NewProjectDialog::projectName() const

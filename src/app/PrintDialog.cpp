@@ -5,7 +5,9 @@
 #include "LadderPrintout.h"
 #include "UserPrompts.h"
 #include "core/Project.h"
+#include "widgets/DialogButtons.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,23 +52,19 @@ PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* 
     printerLayout->addWidget(m_printerName, 1);
     printerLayout->addWidget(config);
 
-    auto* ok = button("cmdOK", QStringLiteral("确定"));
-    ok->setDefault(true);
-    auto* cancel = button("cmdCancel", QStringLiteral("取消"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto [buttons, ok, cancel] =
+        okCancelButtons(this, QStringLiteral("cmdOK"), QStringLiteral("cmdCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(content);
     layout->addWidget(printerBox);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     setMinimumWidth(380);
     resetPrinter();
 
     connect(config, &QPushButton::clicked, this, &PrintDialog::setUpPrinter);
-    connect(ok, &QPushButton::clicked, this, &PrintDialog::printChosen);
-    connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);
+    // Printing leaves the dialog open for another printout.
+    connect(buttons, &QDialogButtonBox::accepted, this, &PrintDialog::printChosen);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PrintDialog::reject);
 }
 
 void PrintDialog::setUpPrinter()

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/NewProjectDialog.h"
+#include "app/PrintDialog.h"
 #include "il/FindDialog.h"
 #include "il/FindReport.h"
 #include "il/InstrEditor.h"
@@ -150,6 +151,8 @@ TEST(DialogButtonsTest, ButtonsKeepNameAndCaptionInAButtonBoxByRole)
     InstrEditor editor(project);
     AboutDialog about(prompts, "/usr/bin/true");
     FindDialog find(project, editor);
+    NewProjectDialog newProject(prompts);
+    PrintDialog print(project, prompts);
     using Box = QDialogButtonBox;
     const struct {
         QDialog* dialog;
@@ -161,6 +164,10 @@ TEST(DialogButtonsTest, ButtonsKeepNameAndCaptionInAButtonBoxByRole)
         {&about, "cmdSysInfo", u"系统信息(&S)..."_s, Box::ActionRole},
         {&find, "cmdFind", u"确定"_s, Box::AcceptRole},
         {&find, "cmdCancel", u"取消"_s, Box::RejectRole},
+        {&newProject, "OKButton", u"确定"_s, Box::AcceptRole},
+        {&newProject, "CancelButton", u"取消"_s, Box::RejectRole},
+        {&print, "cmdOK", u"确定"_s, Box::AcceptRole},
+        {&print, "cmdCancel", u"取消"_s, Box::RejectRole},
     };
     for (const auto& row : rows) {
         auto* button = row.dialog->findChild<QPushButton*>(row.name);

@@ -3,6 +3,7 @@
 #include "ElementPictures.h"
 #include "core/RuntimeError.h"
 #include "widgets/CommonTexts.h"
+#include "widgets/DialogButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -72,12 +73,8 @@ ElementDialog::ElementDialog(const ElementRequest& request, QWidget* parent)
     }
     fields->addWidget(picture, 0, 2, 3, 1, Qt::AlignCenter);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(commontexts::kOk, QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(commontexts::kCancel, QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    const auto [buttons, ok, cancel] =
+        okCancelButtons(this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &ElementDialog::okButtonClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Enter in any of the three fields presses the default button, OK.

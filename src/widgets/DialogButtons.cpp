@@ -1,0 +1,21 @@
+#include "DialogButtons.h"
+
+#include "CommonTexts.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace ladrix {
+
+OkCancelButtons okCancelButtons(QWidget* parent, const QString& okName, const QString& cancelName)
+{
+    auto* box = new QDialogButtonBox(parent);
+    QPushButton* ok = box->addButton(commontexts::kOk, QDialogButtonBox::AcceptRole);
+    ok->setObjectName(okName);
+    ok->setDefault(true);
+    QPushButton* cancel = box->addButton(commontexts::kCancel, QDialogButtonBox::RejectRole);
+    cancel->setObjectName(cancelName);
+    return {box, ok, cancel};
+}
+
+} // namespace ladrix
