@@ -10,7 +10,7 @@ int usageError(Io& io, const QString& command, const QString& message)
 }
 
 std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& valueOptions,
-                                 const QString& command, Io& io)
+                                 const QString& command, Io& io, const QStringList& flags)
 {
     CliArgs parsed;
     bool optionsEnded = false;
@@ -28,6 +28,10 @@ std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& val
         }
         const qsizetype equals = arg.indexOf(u'=');
         const QString name = equals < 0 ? arg : arg.left(equals);
+        if (flags.contains(name) && equals < 0) {
+            parsed.options.insert(name, QString());
+            continue;
+        }
         if (!valueOptions.contains(name)) {
             usageError(io, command, QStringLiteral("unknown option \"%1\"").arg(name));
             return std::nullopt;
@@ -42,6 +46,22 @@ std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& val
         }
     }
     return parsed;
+}
+
+std::optional<int> intOption(const CliArgs& args, const QString& name, int minimum, int maximum,
+                             int fallback, const QString& command, Io& io, const QString& what)
+{
+    if (!args.has(name))
+        return fallback;
+    bool ok = false;
+    const int value = args.option(name).toInt(&ok);
+    if (!ok || value < minimum || value > maximum) {
+        usageError(
+            io, command,
+            QStringLiteral("%1 needs %2 from %3 to %4").arg(name, what).arg(minimum).arg(maximum));
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace ladrix::cli

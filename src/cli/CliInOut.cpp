@@ -47,4 +47,10 @@ bool loadIn(const InOut& files, const QString& command, ProgramStore& store, Lad
     return loadSource(files.in, {files.from}, baseNameOf(files.out), command, store, grid, io);
 }
 
+bool saveOut(const QString& out, const QString& command, ProgramStore& store,
+             const LadderGrid& grid, Io& io)
+{
+    return reportFileStatus(saveProgramFile(out, store, grid), command, io);
+}
+
 } // namespace ladrix::cli

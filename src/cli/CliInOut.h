@@ -33,4 +33,9 @@ std::optional<InOut> parseInOut(const QStringList& args, const QString& command,
 bool loadIn(const InOut& files, const QString& command, ProgramStore& store, LadderGrid& grid,
             Io& io);
 
+// Writes OUT with the part of the program its kind holds (saveProgramFile). Returns false after
+// printing why on stderr; OUT is then left as it was.
+bool saveOut(const QString& out, const QString& command, ProgramStore& store,
+             const LadderGrid& grid, Io& io);
+
 } // namespace ladrix::cli

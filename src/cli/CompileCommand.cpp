@@ -30,10 +30,7 @@ int runCompile(const QStringList& args, Io& io)
     if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
     compileLadder(grid, store);
-    const FileStatus saved = files->to == FileKind::InstructionList
-                                 ? saveInstructionList(files->out, store)
-                                 : saveProject(files->out, store, grid);
-    if (!reportFileStatus(saved, kName, io))
+    if (!saveOut(files->out, kName, store, grid, io))
         return kUsageOrInput;
     if (!store.step(ProgramStore::kFileSteps).isEmpty()) {
         io.err << "ladrix-cli compile: the list runs past step " << ProgramStore::kFileSteps - 1

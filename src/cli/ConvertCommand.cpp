@@ -41,7 +41,7 @@ int runConvert(const QStringList& args, Io& io)
     LadderGrid grid;
     if (!loadIn(*files, kName, store, grid, io))
         return kUsageOrInput;
-    if (!reportFileStatus(saveProgramFile(files->out, store, grid), kName, io))
+    if (!saveOut(files->out, kName, store, grid, io))
         return kUsageOrInput;
     return kOk;
 }

@@ -83,9 +83,7 @@ int runDraw(const QStringList& args, Io& io)
     grid.clear();
     const DrawResult result = drawLadderUpTo(store, grid);
     const int stopped = result.step;
-    const FileStatus saved = files->to == FileKind::Ladder ? saveLadder(files->out, grid)
-                                                           : saveProject(files->out, store, grid);
-    if (!reportFileStatus(saved, kName, io))
+    if (!saveOut(files->out, kName, store, grid, io))
         return kUsageOrInput;
     warnAboutUndrawnSteps(store, stopped < 0 ? store.maxStep() : stopped - 1, io);
     if (stopped < 0)

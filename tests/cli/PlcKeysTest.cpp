@@ -49,6 +49,7 @@ TEST(CliPlcKeys, HelpDescribesPortsAndExitStatus)
 {
     const CliRun run = runCli({"plc", "--help"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.contains("--port PORT keys CODE"));
+    EXPECT_TRUE(run.out.contains("--port PORT [--model 0|1] COMMAND"));
+    EXPECT_TRUE(run.out.contains("keys CODE..."));
     EXPECT_TRUE(run.out.contains("sim"));
 }
