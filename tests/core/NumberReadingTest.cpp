@@ -21,20 +21,6 @@ TEST(NumberReading, ReadsDecimalPrefixIgnoringBlanks)
     EXPECT_DOUBLE_EQ(readNumber(u"7e"), 7);
 }
 
-TEST(NumberReading, LengthCoversWhatTheReadingTakes)
-{
-    const struct {
-        const char16_t* text;
-        qsizetype length;
-    } rows[]{
-        {u"27", 2},  {u" 1 2 3 ", 6}, {u"12.3abc", 4}, {u"5ani x27", 1}, {u"1e2x", 3}, {u"1end", 1},
-        {u"7e-", 1}, {u"-5x", 2},     {u"abc", 0},     {u"", 0},         {u"-", 0},    {u".", 0},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(numberLength(row.text), row.length)
-            << QStringView(row.text).toString().toStdString();
-}
-
 namespace {
 
 // Switches LC_NUMERIC to a locale that writes 12,5, compiling one into a temporary folder when
