@@ -1,16 +1,12 @@
 #include "InstrWindow.h"
 
-#include "ToolIcons.h"
 #include "UserPrompts.h"
 #include "il/InstrEditor.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace ladrix {
 
 InstrWindow::InstrWindow(Project& project, QMdiArea& area, UserPrompts& prompts)
-    : QObject(&area), m_project(project), m_area(area), m_prompts(prompts)
+    : QObject(&area), m_project(project), m_prompts(prompts), m_child(area)
 {
 }
 
@@ -22,15 +18,9 @@ InstrEditor& InstrWindow::editor()
             [this](QWidget* parent, const QString& title, const QString& text) {
                 m_prompts.message(parent, QMessageBox::Information, title, text);
             });
-        m_frame = new QMdiSubWindow;
-        // Kept when closed, so that the scroll position survives hiding and showing.
-        m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_frame->setWidget(m_editor);
-        m_frame->setWindowIcon(appIcon());
-        m_area.addSubWindow(m_frame);
-        m_frame->hide();
+        m_child.adopt(m_editor);
         connect(m_editor, &InstrEditor::closed, this, [this] {
-            m_frame->hide();
+            m_child.hide();
             emit shownChanged();
         });
     }
@@ -39,18 +29,14 @@ InstrEditor& InstrWindow::editor()
 
 bool InstrWindow::isShown() const
 {
-    return m_frame && !m_frame->isHidden();
+    return m_child.isShown();
 }
 
 void InstrWindow::show()
 {
     editor();
-    if (isShown())
-        return;
-    m_frame->show();
-    m_editor->show();
-    m_area.setActiveSubWindow(m_frame);
-    emit shownChanged();
+    if (m_child.show())
+        emit shownChanged();
 }
 
 void InstrWindow::hide()
@@ -58,7 +44,7 @@ void InstrWindow::hide()
     if (!isShown())
         return;
     m_editor->commitEdits();
-    m_frame->hide();
+    m_child.hide();
     emit shownChanged();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "MdiChild.h"
 #include "il/InstrEditor.h"
 
 #include <QObject>
 #include <QPointer>
 
 class QMdiArea;
-class QMdiSubWindow;
 
 namespace ladrix {
 
@@ -36,10 +36,9 @@ signals:
 
 private:
     Project& m_project;
-    QMdiArea& m_area;
     UserPrompts& m_prompts;
     QPointer<InstrEditor> m_editor;
-    QPointer<QMdiSubWindow> m_frame;
+    MdiChild m_child;
 };
 
 } // namespace ladrix

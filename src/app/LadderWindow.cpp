@@ -1,11 +1,7 @@
 #include "LadderWindow.h"
 
-#include "ToolIcons.h"
 #include "UserPrompts.h"
 #include "ladder/ui/LadderEditor.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace ladrix {
 
@@ -20,8 +16,8 @@ constexpr int kFirstDrop = 80;
 
 LadderWindow::LadderWindow(Project& project, QMdiArea& area, UserPrompts& prompts,
                            QWidget* paletteOwner)
-    : QObject(&area), m_project(project), m_area(area), m_prompts(prompts),
-      m_paletteOwner(paletteOwner)
+    : QObject(&area), m_project(project), m_prompts(prompts), m_paletteOwner(paletteOwner),
+      m_child(area)
 {
 }
 
@@ -34,14 +30,9 @@ LadderEditor& LadderWindow::editor()
                 m_prompts.message(parent, QMessageBox::Information, title, text);
             });
         m_editor->setDialogRunner([this](QDialog& dialog) { return m_prompts.runDialog(dialog); });
-        m_frame = new QMdiSubWindow;
-        m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_frame->setWidget(m_editor);
-        m_frame->setWindowIcon(appIcon());
-        m_area.addSubWindow(m_frame);
-        m_frame->hide();
+        m_child.adopt(m_editor);
         connect(m_editor, &LadderEditor::closed, this, [this] {
-            m_frame->hide();
+            m_child.hide();
             // The palette sends its keys to this editor only; it goes with it.
             hidePalette();
             emit shownChanged();
@@ -53,7 +44,7 @@ LadderEditor& LadderWindow::editor()
 
 bool LadderWindow::isShown() const
 {
-    return m_frame && !m_frame->isHidden();
+    return m_child.isShown();
 }
 
 void LadderWindow::show()
@@ -62,9 +53,7 @@ void LadderWindow::show()
     if (isShown())
         return;
     m_editor->resetView();
-    m_frame->show();
-    m_editor->show();
-    m_area.setActiveSubWindow(m_frame);
+    m_child.show();
     m_editor->setFocus(Qt::OtherFocusReason);
     if (paletteShown())
         placePalette(true);
@@ -73,10 +62,8 @@ void LadderWindow::show()
 
 void LadderWindow::hide()
 {
-    if (!isShown())
-        return;
-    m_frame->hide();
-    emit shownChanged();
+    if (m_child.hide())
+        emit shownChanged();
 }
 
 bool LadderWindow::paletteShown() const
@@ -113,7 +100,8 @@ void LadderWindow::placePalette(bool firstShow)
 {
     if (!m_palette || !isShown())
         return;
-    const QRect frame(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size());
+    const QWidget* window = m_child.frame();
+    const QRect frame(window->mapToGlobal(QPoint(0, 0)), window->size());
     if (firstShow)
         m_palette->move(frame.right() + 1, frame.top() + kFirstDrop);
     else

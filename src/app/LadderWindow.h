@@ -1,9 +1,9 @@
 #pragma once
 
+#include "MdiChild.h"
 #include "ladder/ui/LadderEditor.h"
 #include "ladder/ui/LadderToolPalette.h"
 
-#include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
 
@@ -43,11 +43,10 @@ private:
     void placePalette(bool firstShow);
 
     Project& m_project;
-    QMdiArea& m_area;
     UserPrompts& m_prompts;
     QWidget* m_paletteOwner;
     QPointer<LadderEditor> m_editor;
-    QPointer<QMdiSubWindow> m_frame;
+    MdiChild m_child;
     QPointer<LadderToolPalette> m_palette;
 };
 
