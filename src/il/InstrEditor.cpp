@@ -7,6 +7,7 @@
 #include "core/RuntimeError.h"
 #include "core/StepEditing.h"
 #include "widgets/CommonTexts.h"
+#include "widgets/NormalSizeKeeper.h"
 #include "widgets/RowFont.h"
 
 #include <QCloseEvent>
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -61,6 +61,7 @@ InstrEditor::InstrEditor(Project& project, QWidget* parent)
     createRows();
     syncScrollRange();
     resize(normalWindowSize());
+    m_keeper = new NormalSizeKeeper(*this, normalWindowSize());
 
     connect(m_vsc, &QScrollBar::valueChanged, this, [this] {
         followFocusedRow();
@@ -195,11 +196,6 @@ int InstrEditor::rowOf(QObject* object) const
 
 bool InstrEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_sizedWindow && m_sizedWindow != this &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange)) {
-        keepNormalSize();
-        return false;
-    }
     const int r = rowOf(watched);
     if (r < 0)
         return QWidget::eventFilter(watched, event);
@@ -357,8 +353,6 @@ void InstrEditor::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutRows();
-    if (m_sizedWindow == this)
-        keepNormalSize();
 }
 
 void InstrEditor::wheelEvent(QWheelEvent* event)
@@ -369,28 +363,7 @@ void InstrEditor::wheelEvent(QWheelEvent* event)
 void InstrEditor::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    QWidget* target = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!target && isWindow())
-        target = this;
-    if (target == m_sizedWindow)
-        return;
-    if (m_sizedWindow && m_sizedWindow != this)
-        m_sizedWindow->removeEventFilter(this);
-    m_sizedWindow = target;
-    if (m_sizedWindow && m_sizedWindow != this)
-        m_sizedWindow->installEventFilter(this);
-    keepNormalSize();
-}
-
-void InstrEditor::keepNormalSize()
-{
-    if (!m_sizedWindow)
-        return;
-    const Qt::WindowStates other = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (m_sizedWindow->windowState() & other)
-        return;
-    if (m_sizedWindow->size() != normalWindowSize())
-        m_sizedWindow->resize(normalWindowSize());
+    m_keeper->attach();
 }
 
 } // namespace ladrix

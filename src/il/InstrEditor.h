@@ -3,7 +3,6 @@
 #include "widgets/MessageSink.h"
 
 #include <QPalette>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -13,6 +12,7 @@ class QScrollBar;
 
 namespace ladrix {
 
+class NormalSizeKeeper;
 class Project;
 
 // The instruction-list editor: a page of 20 rows over the program store, row r showing step
@@ -83,7 +83,6 @@ private:
     void commitRow(int r);
     void setRowHighlighted(int r, bool on);
     void followFocusedRow();
-    void keepNormalSize();
 
     Project& m_project;
     std::array<Row, kRows> m_rows;
@@ -92,8 +91,8 @@ private:
     QPalette m_plain;
     QPalette m_high;
     MessageSink m_sink;
-    // The window whose normal size is kept: the MDI subframe, or this when top-level.
-    QPointer<QWidget> m_sizedWindow;
+    // Keeps the MDI subframe (or this, when top-level) at the normal size.
+    NormalSizeKeeper* m_keeper = nullptr;
     int m_focusRow = -1;
 };
 

@@ -152,5 +152,20 @@ TEST_F(LadderWindowTest, DrawnLadderSurvivesSaveCloseAndReopen)
     EXPECT_TRUE(ladder().isShown());
 }
 
+TEST_F(LadderWindowTest, ResizedEditorsSnapBackAndThePaletteFollowsTheLadder)
+{
+    QWidget* editors[] = {&window->instrWindow().editor(), &ladder().editor()};
+    for (QWidget* editor : editors) {
+        QWidget* frame = editor->parentWidget();
+        const QSize normal = frame->size();
+        EXPECT_GE(normal.width(), editor == editors[1] ? 587 : 600);
+        frame->resize(normal + QSize(40, 30));
+        EXPECT_EQ(frame->size(), normal);
+    }
+    QWidget* frame = ladder().editor().parentWidget();
+    const QPoint corner = frame->mapToGlobal(QPoint(frame->width(), 0));
+    EXPECT_EQ(ladder().palette()->pos(), corner + QPoint(7, 0));
+}
+
 } // namespace
 } // namespace ladrix::test
