@@ -195,8 +195,8 @@ void MainWindow::runCommand(const QString& name)
     } catch (const RuntimeError& error) {
         m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
     } catch (const std::bad_alloc&) {
-        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误 7"),
-                          QStringLiteral("内存不足"));
+        const RuntimeError error = RuntimeError::outOfMemory();
+        m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
     } catch (const std::exception& error) {
         m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误 51"),
                           QStringLiteral("内部错误：") + QString::fromLocal8Bit(error.what()));

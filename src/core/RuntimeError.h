@@ -17,6 +17,7 @@ class RuntimeError : public std::runtime_error {
 public:
     enum Number {
         Overflow = 6,
+        OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         FileNotFound = 53,
         InputPastEndOfFile = 62,
@@ -28,6 +29,9 @@ public:
           m_description(description)
     {
     }
+
+    // What an allocation that failed inside a command is reported as.
+    static RuntimeError outOfMemory() { return {OutOfMemory, QStringLiteral("内存不足")}; }
 
     int number() const { return m_number; }
     QString description() const { return m_description; }

@@ -4,6 +4,7 @@
 #include "LadderKeys.h"
 #include "LadderPainter.h"
 #include "core/Project.h"
+#include "core/RuntimeError.h"
 #include "widgets/CommonTexts.h"
 #include "widgets/NormalSizeKeeper.h"
 
@@ -132,7 +133,16 @@ void LadderEditor::apply(const std::function<bool()>& edit)
 {
     const int oldCell = m_editing.activeCell();
     const bool oldShown = m_editing.cursorShown();
-    const bool changed = edit();
+    bool changed = false;
+    // An edit that fails leaves the grid as it was; the user is told, and the editor goes on.
+    try {
+        changed = edit();
+    } catch (const std::bad_alloc&) {
+        const RuntimeError error = RuntimeError::outOfMemory();
+        m_sink(this, error.title(), error.description());
+    } catch (const RuntimeError& error) {
+        m_sink(this, error.title(), error.description());
+    }
     if (m_vsc->value() != m_editing.top())
         m_vsc->setValue(m_editing.top());
     if (changed)
