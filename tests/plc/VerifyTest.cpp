@@ -54,26 +54,3 @@ TEST(CompareProgram, ListsTheStepsThatDifferAsTheControllerHoldsThem)
         EXPECT_EQ(compareProgram(programOf(row.project), row.plc), row.expected);
     }
 }
-
-namespace {
-using Verify = SequenceFixture;
-} // namespace
-
-TEST_F(Verify, ReadsTheControllerWithoutWritingAndReportsTheResult)
-{
-    const ProgramStore program = sampleProgram();
-    ASSERT_TRUE(seq::highSpeedWrite(run, program).ok());
-    const QByteArray stored = storedWords(program.getEndStep() + 1);
-    SequenceResult r = seq::verifyProgram(run, program);
-    ASSERT_TRUE(r.ok());
-    EXPECT_TRUE(r.differences.empty());
-    EXPECT_EQ(r.message, u"程序一致");
-
-    ProgramStore changed = program;
-    changed.step(2).data = QStringLiteral("M101");
-    r = seq::verifyProgram(run, changed);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.differences, (std::vector<StepDifference>{{2, "OR M101", "OR M100"}}));
-    EXPECT_EQ(r.message, u"有 1 步不一致");
-    EXPECT_EQ(storedWords(program.getEndStep() + 1), stored);
-}

@@ -1,0 +1,80 @@
+#include "AppFixture.h"
+
+#include "plc/PlcSession.h"
+#include "plc/PortChoice.h"
+#include "plc/ui/OnlineWindow.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabBar>
+
+namespace ladrix::test {
+namespace {
+
+class OnlineCommandsTest : public AppFixture {
+protected:
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        plc::savePortSetting(QStringLiteral("sim"));
+    }
+    plc::OnlineWindow* online() const
+    {
+        return window->findChild<plc::OnlineWindow*>(QStringLiteral("frmOnline"));
+    }
+    template <class T> T* control(const char* name) const
+    {
+        return online()->findChild<T*>(QString::fromLatin1(name));
+    }
+    bool labelShows(const char* name, const QString& text) const
+    {
+        return QTest::qWaitFor([&] { return control<QLabel>(name)->text() == text; }, 10000);
+    }
+};
+
+TEST_F(OnlineCommandsTest, ConnectCommandOpensOneOnlineWindowAndBringsItBack)
+{
+    newProject();
+    clickTool("mnuConn");
+    plc::OnlineWindow* first = online();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->isWindow());
+    first->showMinimized();
+    choose("mnuTConn");
+    EXPECT_EQ(online(), first);
+    EXPECT_FALSE(first->isMinimized());
+}
+
+// A read replaces the program: unsaved changes are offered for saving first (cancel keeps
+// everything), and the program read is shown in the instruction-list editor.
+TEST_F(OnlineCommandsTest, ReadAsksAboutUnsavedChangesAndShowsTheProgramRead)
+{
+    newProject();
+    fillSteps(3);
+    window->instrWindow().hide();
+    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    choose("mnuTConn");
+    QTest::mouseClick(control<QPushButton>("cmdConn"), Qt::LeftButton);
+    ASSERT_TRUE(labelShows("labConnMsg", u"已连接"_s));
+    control<QTabBar>("TabStrip")->setCurrentIndex(1);
+    control<QSpinBox>("udRTo")->setValue(2);
+
+    prompts.saveChoices = {UserPrompts::SaveChoice::Cancel};
+    QTest::mouseClick(control<QPushButton>("cmdRead"), Qt::LeftButton);
+    EXPECT_EQ(prompts.saveQuestions, QStringList{u"motor"_s});
+    EXPECT_EQ(control<QLabel>("labReadMsg")->text(), u"停止"_s);
+    EXPECT_EQ(project.program().step(0).data, u"M100"_s);
+
+    prompts.saveChoices = {UserPrompts::SaveChoice::Discard};
+    QTest::mouseClick(control<QPushButton>("cmdRead"), Qt::LeftButton);
+    ASSERT_TRUE(labelShows("labReadMsg", u"读取完成"_s));
+    EXPECT_EQ(project.program().step(0).ins, u"NOP"_s);
+    EXPECT_TRUE(window->instrWindow().isShown());
+    EXPECT_TRUE(project.isModified());
+}
+
+} // namespace
+} // namespace ladrix::test
