@@ -226,6 +226,7 @@ QGroupBox* buildHighSpeedPage(OnlineControls& c)
         {t::kVerifyColumns[0], t::kVerifyColumns[1], t::kVerifyColumns[2]});
     c.lvwVerify->setFont(rowFont());
     c.lvwVerify->header()->setSectionResizeMode(QHeaderView::Stretch);
+    c.lvwVerify->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* grid = new QGridLayout(box);
     grid->addWidget(c.cmdHRead, 0, 0);
     grid->addWidget(c.PSBHRead, 0, 1);

@@ -274,10 +274,21 @@ void OnlineWindow::nOnline()
     submit(SequenceKind::Connect, [setting](PlcSession& s) { return s.connectPlc(setting); });
 }
 
+bool OnlineWindow::askBeforeRead()
+{
+    if (!m_hooks.beforeRead)
+        return true;
+    const bool go = m_hooks.beforeRead();
+    // The question belongs to the main window, which the window manager raised with it.
+    raise();
+    activateWindow();
+    return go;
+}
+
 void OnlineWindow::startRead()
 {
     whenReady([this] {
-        if (m_hooks.beforeRead && !m_hooks.beforeRead())
+        if (!askBeforeRead())
             return;
         const ReadRange range{m_c.txtRFrom->value(), m_c.txtRTo->value(), m_c.txtRStart->value(),
                               m_c.ChkREnd->isChecked()};
@@ -334,7 +345,7 @@ void OnlineWindow::startHighSpeedWrite()
 void OnlineWindow::startHighSpeedRead()
 {
     whenReady([this] {
-        if (m_hooks.beforeRead && !m_hooks.beforeRead())
+        if (!askBeforeRead())
             return;
         const int plcType = m_project.program().plcType;
         if (submit(SequenceKind::HighSpeedRead,

@@ -71,6 +71,8 @@ private:
     // Runs `start` unless another operation runs; asks first whether to stop a controller
     // this window set running.
     void whenReady(const std::function<void()>& start);
+    // The hook's unsaved-changes question; false when the program is to be kept.
+    bool askBeforeRead();
     bool submit(SequenceKind kind, const std::function<bool(PlcSession&)>& call);
     void setTransferring(SequenceKind kind, bool on);
 
