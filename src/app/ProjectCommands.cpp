@@ -6,6 +6,7 @@
 #include "core/Project.h"
 #include "core/StepEditing.h"
 #include "core/TextHelpers.h"
+#include "files/CommentFile.h"
 #include "files/ProjectFiles.h"
 
 #include <QFileInfo>
@@ -24,13 +25,6 @@ bool namesFolder(const QString& path)
 {
     return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')) ||
            QFileInfo(path).isDir();
-}
-
-// Project files hold no comments: those on screen belong to the program just replaced.
-void forgetComments(ProgramStore& store)
-{
-    for (int i = 0; i <= ProgramStore::kLastIndex; ++i)
-        store.step(i).rem.clear();
 }
 
 } // namespace
@@ -91,14 +85,17 @@ bool ProjectCommands::openProject(const QString& fileName)
         report(status, path);
         return false;
     }
-    forgetComments(m_project.program());
+    // The comments on screen belong to the program just replaced; the project's own are in
+    // its companion file, when it has one.
+    const FileStatus comments = loadComments(path, FileKind::Project, m_project.program());
     m_project.notifyStepsChanged();
     m_project.notifyGridChanged();
     m_project.notifyStateChanged();
     // A file that ended early or held damaged values does not hold what is now on screen.
-    if (readWhole(status))
+    if (readWhole(status) && readWhole(comments))
         m_project.markSaved();
     report(status, path);
+    warnAbout(comments);
     m_hooks.showInstrEditor();
     m_hooks.showLadderEditor();
     return true;
@@ -112,7 +109,11 @@ bool ProjectCommands::saveProject(const QString& fileName)
     if (path.isEmpty())
         return false;
 
-    const FileStatus status = ladrix::saveProject(path, m_project.program(), m_project.grid());
+    ProgramStore& store = m_project.program();
+    const FileStatus status = followedByComments(ladrix::saveProject(path, store, m_project.grid()),
+                                                 path, FileKind::Project, programComments(store));
+    // A written project goes by the file's name, even when its comments failed to follow.
+    m_project.notifyStateChanged();
     if (!report(status, path))
         return false;
     m_project.markSaved();
@@ -161,7 +162,8 @@ bool ProjectCommands::importZk1(const QString& fileName)
 bool ProjectCommands::saveInstructionListAs()
 {
     return saveWith(texts::kSaveInsTitle, texts::kInsFilter, [this](const QString& path) {
-        return saveInstructionList(path, m_project.program());
+        return followedByComments(saveInstructionList(path, m_project.program()), path,
+                                  FileKind::InstructionList, programComments(m_project.program()));
     });
 }
 
@@ -169,7 +171,12 @@ bool ProjectCommands::loadInstructionList()
 {
     return loadWith(
         texts::kOpenInsTitle, texts::kInsFilter,
-        [this](const QString& path) { return openInstructionList(path, m_project.program()); },
+        [this](const QString& path) {
+            FileStatus status = openInstructionList(path, m_project.program());
+            if (status)
+                warnAbout(loadComments(path, FileKind::InstructionList, m_project.program()));
+            return status;
+        },
         [this] {
             m_project.notifyStepsChanged();
             m_hooks.showInstrEditor();
@@ -195,8 +202,10 @@ bool ProjectCommands::loadLadder()
 
 bool ProjectCommands::saveBlockAs()
 {
-    return saveWith(texts::kSaveBlockTitle, texts::kInsFilter,
-                    [this](const QString& path) { return saveBlock(path, m_project.program()); });
+    return saveWith(texts::kSaveBlockTitle, texts::kInsFilter, [this](const QString& path) {
+        return followedByComments(saveBlock(path, m_project.program()), path,
+                                  FileKind::InstructionList, blockComments(m_project.program()));
+    });
 }
 
 bool ProjectCommands::saveWith(const QString& title, const QString& filter, const FileAction& write)
@@ -226,14 +235,22 @@ bool ProjectCommands::insertFile()
     const FileStatus status = readStepPairs(path, pairs);
     if (!report(status, path))
         return false;
+    QStringList comments;
+    warnAbout(readCommentList(path, FileKind::InstructionList, comments));
     // A whole saved instruction list is 2000 pairs, mostly empty ones at its end: inserted as
     // they are, they would push the rest of the program out past the last step.
     if (pairs.size() >= ProgramStore::kFileSteps) {
         while (!pairs.isEmpty() && pairs.constLast().ins.trimmed().isEmpty() &&
-               pairs.constLast().data.trimmed().isEmpty())
+               pairs.constLast().data.trimmed().isEmpty() &&
+               comments.value(pairs.size() - 1).isEmpty())
             pairs.removeLast();
     }
-    insertSteps(m_project.program(), pairs);
+    ProgramStore& store = m_project.program();
+    insertSteps(store, pairs);
+    // The inserted steps take their comments along (nothing is inserted off the program).
+    const bool inserted = store.curStep >= 0 && store.curStep <= store.maxStep();
+    for (int j = 0; inserted && j < pairs.size() && ProgramStore::inRange(store.curStep + j); ++j)
+        store.step(store.curStep + j).rem = comments.value(j);
     m_project.notifyStepsChanged();
     m_hooks.showInstrEditor();
     return true;
@@ -257,6 +274,12 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path,
         m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, status.message);
     }
     return true;
+}
+
+void ProjectCommands::warnAbout(const FileStatus& comments)
+{
+    if (!comments.message.isEmpty())
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, comments.message);
 }
 
 QString ProjectCommands::proposedName() const

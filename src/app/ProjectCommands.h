@@ -57,6 +57,8 @@ private:
     // became of the part not read.
     bool report(const FileStatus& status, const QString& path,
                 const QString& truncatedText = QString());
+    // Shows the warning of a comment file that could not be read as a whole, if any.
+    void warnAbout(const FileStatus& comments);
     // Where a file dialog starts: the project's folder with the project name.
     QString proposedName() const;
     QString askOpen(const QString& title, const QString& filter);

@@ -2,6 +2,8 @@
 
 #include "CliArgs.h"
 
+#include "files/CommentFile.h"
+
 #include <algorithm>
 
 namespace ladrix::cli {
@@ -68,6 +70,10 @@ bool loadSource(const QString& path, std::initializer_list<FileKind> accepted,
     if (!reportFileStatus(openProject(path, store, grid, storedName), command, io))
         return false;
     store.projectName = storedName;
+    // Comments that cannot be read leave the project without them: a warning, not a failure.
+    if (const FileStatus comments = loadComments(path, FileKind::Project, store);
+        !comments.message.isEmpty())
+        io.err << "ladrix-cli " << command << ": warning: " << comments.message << "\n";
     return true;
 }
 

@@ -184,6 +184,34 @@ bool ClassicTextReader::atEndOfContent()
     return true;
 }
 
+bool ClassicTextReader::readLine(QString& line)
+{
+    if (!ensureData())
+        return false;
+    line.clear();
+    bool cut = false;
+    while (ensureData()) {
+        const QChar* begin = m_buffer.constData() + m_pos;
+        const QChar* end = m_buffer.constData() + m_buffer.size();
+        const QChar* p = begin;
+        while (p != end && !isLineEnd(*p))
+            ++p;
+        const qsizetype length = p - begin;
+        const qsizetype room = kMaxFieldLength - line.size();
+        if (length > room)
+            cut = true;
+        line.append(begin, std::min(length, room));
+        m_pos += length;
+        if (p != end)
+            break;
+    }
+    consumeDelimiter();
+    if (cut)
+        ++m_damaged;
+    ++m_fields;
+    return true;
+}
+
 bool ClassicTextReader::readText(QString& value)
 {
     QString field;

@@ -30,6 +30,9 @@ public:
     // that is no number, or does not fit, is consumed, leaves `value` alone and is counted in
     // damagedFields(). A blank field reads as 0.
     bool readInteger(qint16& value);
+    // Reads the rest of the current line as it stands, commas, quotes and blanks included (the
+    // classic line input). Returns false at the end of the input, leaving `line` alone.
+    bool readLine(QString& line);
 
     // Skips empty fields and blank lines; true when nothing else is left in the input.
     bool atEndOfContent();

@@ -53,6 +53,14 @@ void ClassicTextWriter::writeText(QStringView text)
     m_text += kLineEnd;
 }
 
+void ClassicTextWriter::writeLine(QStringView text)
+{
+    ++m_lines;
+    for (QChar c : text)
+        m_text += isLineBreak(c) || c == u'\x1A' ? QChar(u' ') : c;
+    m_text += kLineEnd;
+}
+
 void ClassicTextWriter::writeInteger(int value)
 {
     ++m_lines;

@@ -17,6 +17,9 @@ public:
     // leading blank or double quote) is written in double quotes; line breaks become blanks.
     void writeText(QStringView text);
     void writeInteger(int value);
+    // Writes a text as a whole line, unquoted, for reading back with readLine: commas and
+    // quotes stay as they are; line breaks and end-of-file marks become blanks.
+    void writeLine(QStringView text);
 
     // The file's bytes in code page 936. Characters the code page lacks are written as "?";
     // `lossless`, when given, tells whether every character could be written.

@@ -1,5 +1,6 @@
 #include "ProgramFile.h"
 
+#include "CommentFile.h"
 #include "core/RuntimeError.h"
 
 #include <QDir>
@@ -13,6 +14,12 @@ FileStatus unknownKind(const QString& path)
     return FileStatus::failure(
         RuntimeError::PathFileAccess,
         QStringLiteral("不认识的文件类型：%1").arg(QDir::toNativeSeparators(path)));
+}
+
+FileStatus readWithComments(const QString& path, FileKind kind, ProgramStore& store,
+                            const FileStatus& status)
+{
+    return status ? withCommentWarning(status, loadComments(path, kind, store)) : status;
 }
 
 } // namespace
@@ -49,9 +56,10 @@ FileStatus loadProgramFile(const QString& path, ProgramStore& store, LadderGrid&
 {
     switch (fileKindOf(path)) {
     case FileKind::Project:
-        return openProject(path, store, grid);
+        return readWithComments(path, FileKind::Project, store, openProject(path, store, grid));
     case FileKind::InstructionList:
-        return openInstructionList(path, store);
+        return readWithComments(path, FileKind::InstructionList, store,
+                                openInstructionList(path, store));
     case FileKind::Ladder:
         return openLadder(path, grid);
     case FileKind::Zk1:
@@ -66,9 +74,11 @@ FileStatus saveProgramFile(const QString& path, ProgramStore& store, const Ladde
 {
     switch (fileKindOf(path)) {
     case FileKind::Project:
-        return saveProject(path, store, grid);
+        return followedByComments(saveProject(path, store, grid), path, FileKind::Project,
+                                  programComments(store));
     case FileKind::InstructionList:
-        return saveInstructionList(path, store);
+        return followedByComments(saveInstructionList(path, store), path, FileKind::InstructionList,
+                                  programComments(store));
     case FileKind::Ladder:
         return saveLadder(path, grid);
     case FileKind::Zk1:
