@@ -1,43 +1,13 @@
 #include "CliProgramFile.h"
-#include "CliSteps.h"
 #include "CommandRegistry.h"
 
-#include "core/LineParser.h"
-#include "core/RuntimeError.h"
+#include "core/ProgramCheck.h"
 
 namespace ladrix::cli {
 
 namespace {
 
 const QString kName = QStringLiteral("check");
-
-// The step is checked exactly as the editor checks the row a user typed. A stored mnemonic
-// that the line would not give back ("LD X0" in one field, or none before an operand such as
-// SFT, or a comment) is no instruction the program can run, even when the line reads as one.
-QString stepFault(const Step& step)
-{
-    Step scratch = step;
-    const QString ins = step.ins.trimmed();
-    if (const std::optional<LineError> error =
-            commitLine(ins + u' ' + step.data.trimmed(), scratch))
-        return error->text;
-    if (ins.isEmpty() || scratch.ins != ins.toUpper()) {
-        QString stored = ins;
-        return checkIns(stored, QString());
-    }
-    // A comma or an apostrophe inside the stored operand ends it early in the line: what
-    // follows is checked as text after its device number.
-    const QString data = step.data.trimmed();
-    if (scratch.data != data.toUpper()) {
-        QString stored = ins;
-        try {
-            return checkIns(stored, data.toLower());
-        } catch (const RuntimeError& e) {
-            return e.description();
-        }
-    }
-    return QString();
-}
 
 int runCheck(const QStringList& args, Io& io)
 {
@@ -47,30 +17,28 @@ int runCheck(const QStringList& args, Io& io)
                           kName, store, grid, io))
         return kUsageOrInput;
 
-    int refused = 0;
-    const int last = lastListedStep(store);
-    for (int i = 0; i <= last; ++i) {
-        const Step& step = store.step(i);
-        if (!stepHasContent(step))
-            continue;
-        if (const QString message = stepFault(step); !message.isEmpty()) {
-            io.out << stepNumber(i) << ": " << message << '\n';
-            ++refused;
-        }
-    }
-    return refused > 0 ? kFaultsFound : kOk;
+    const QList<CheckMessage> messages = checkProgram(store);
+    for (const CheckMessage& message : messages)
+        io.out << checkLine(message) << '\n';
+    return messages.isEmpty() ? kOk : kFaultsFound;
 }
 
 const CommandRegistration registration{{
     kName,
-    QStringLiteral("check every step of a .lrp, .ins or .zk1 file"),
+    QStringLiteral("check the steps and the structure of a .lrp, .ins or .zk1 program"),
     QStringLiteral(
         "Usage: ladrix-cli check FILE\n\n"
-        "Checks every step of FILE (.lrp, .ins or .zk1) that is not empty, from step 0 to the\n"
-        "first END step (or to the last step that is not empty when there is no END), as the\n"
-        "instruction-list editor checks a typed line \"mnemonic operand\". Prints one line\n"
-        "\"NNNN: message\" per refused step; nothing when all steps are accepted.\n\n"
-        "Exit status: 0 all accepted, 1 some step refused, 2 bad usage or unreadable FILE.\n"),
+        "Checks the program of FILE (.lrp, .ins or .zk1) from step 0 to the first END step (or\n"
+        "to the last step that is not empty when there is no END), as the desktop program's\n"
+        "program check does. Every step that is not empty is checked as the instruction-list\n"
+        "editor checks a typed line \"mnemonic operand\"; then the program's structure: a\n"
+        "missing END or steps after it, blocks not joined by ANB or ORB, ANB or ORB without two\n"
+        "blocks, contacts without an output, a timer or counter OUT without its K step and a K\n"
+        "step without one, one device driven by two OUT or PLS steps (double coil), MC without\n"
+        "MCR, CJP without a later EJP, a step ladder (STL) without RET.\n"
+        "Prints one line \"NNNN: message\" per finding, in step order; nothing when there is\n"
+        "none.\n\n"
+        "Exit status: 0 nothing found, 1 some finding, 2 bad usage or unreadable FILE.\n"),
     runCheck,
 }};
 

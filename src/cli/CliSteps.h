@@ -1,18 +1,14 @@
 #pragma once
 
+#include "core/ProgramCheck.h"
 #include "core/ProgramStore.h"
 
 #include <QString>
 
 namespace ladrix::cli {
 
-// A step shows when its mnemonic or its operand holds more than blanks (a step with only an
-// operand is shown with an empty mnemonic column).
-bool stepHasContent(const Step& step);
-
-// The last step a listing covers: the first END step, otherwise the last step with content;
-// -1 when no step has content.
-int lastListedStep(const ProgramStore& store);
+// A listing covers steps 0 to programLastStep(); a step shows its mnemonic and operand when
+// stepHasContent() (a step with only an operand is shown with an empty mnemonic column).
 
 // The step number filled to four digits, as the editor shows it.
 QString stepNumber(int index);

@@ -15,7 +15,7 @@ int runList(const QStringList& args, Io& io)
     if (!loadOnlyArgument(args, {FileKind::Project, FileKind::InstructionList, FileKind::Zk1},
                           kName, store, grid, io))
         return kUsageOrInput;
-    const int last = lastListedStep(store);
+    const int last = programLastStep(store);
     for (int i = 0; i <= last; ++i)
         io.out << listingLine(i, store.step(i)) << '\n';
     return kOk;
