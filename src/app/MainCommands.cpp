@@ -1,5 +1,6 @@
 // The commands behind the main window's menu items, by item name.
 #include "AboutDialog.h"
+#include "AppTexts.h"
 #include "InstrWindow.h"
 #include "LadderWindow.h"
 #include "MainWindow.h"
@@ -23,6 +24,7 @@ void MainWindow::registerCommands()
     addInstrCommands();
     addLadderCommands();
     addOnlineCommands();
+    addEditCommands();
     addOtherCommands();
 }
 
@@ -31,7 +33,11 @@ void MainWindow::afterSaveQuestion(const std::function<bool()>& command)
     m_instr->commitEdits();
     // The steps found belong to the program just replaced; replacing in them would write into
     // the new one.
-    if (m_commands->maybeSave() && command() && m_find)
+    if (!m_commands->maybeSave() || !command())
+        return;
+    // A new, opened or closed project starts a history of its own.
+    m_project.resetHistory();
+    if (m_find)
         m_find->report()->close();
 }
 
@@ -152,6 +158,12 @@ void MainWindow::addLadderCommands()
     add(QStringLiteral("mnuLInsert"), [this] { m_ladder->editor().insertLad(); });
     add(QStringLiteral("mnuLDelete"), [this] { m_ladder->editor().deleteLad(); });
     add(QStringLiteral("mnuL2I"), [this] {
+        // An empty ladder would compile into an empty program and wipe the one there is.
+        if (m_project.grid().isClear()) {
+            m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
+                              QStringLiteral("梯形图为空"));
+            return;
+        }
         // The compiled list replaces everything, so a row being typed is dropped, not kept.
         compileLadder(m_project.grid(), m_project.program());
         m_project.notifyStepsChanged();

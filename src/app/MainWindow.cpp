@@ -8,6 +8,7 @@
 #include "ProjectCommands.h"
 #include "StartFile.h"
 #include "ToolIcons.h"
+#include "UndoHistory.h"
 #include "UserPrompts.h"
 #include "core/Project.h"
 #include "core/RuntimeError.h"
@@ -33,14 +34,19 @@ namespace {
 const QStringList& projectMenuItems()
 {
     static const QStringList items{
-        QStringLiteral("mnuIView"),    QStringLiteral("mnuLView"),    QStringLiteral("mnuFSave"),
-        QStringLiteral("mnuFSaveAs"),  QStringLiteral("mnuFImp"),     QStringLiteral("mnuFClose"),
-        QStringLiteral("mnuFISaveAs"), QStringLiteral("mnuFLSaveAs"), QStringLiteral("mnuFOpenIns"),
-        QStringLiteral("mnuFOpenLad"), QStringLiteral("mnuFPrint"),   QStringLiteral("mnuIFirst"),
-        QStringLiteral("mnuILast"),    QStringLiteral("mnuIClear"),   QStringLiteral("mnuIInsert"),
-        QStringLiteral("mnuIDelete"),  QStringLiteral("mnuIFind"),    QStringLiteral("mnuIOpen"),
-        QStringLiteral("mnuISaveB"),   QStringLiteral("mnuLInsert"),  QStringLiteral("mnuLDelete"),
-        QStringLiteral("mnuLClear"),   QStringLiteral("mnuL2I"),      QStringLiteral("mnuTConn"),
+        QStringLiteral("mnuIView"),     QStringLiteral("mnuLView"),
+        QStringLiteral("mnuFSave"),     QStringLiteral("mnuFSaveAs"),
+        QStringLiteral("mnuFImp"),      QStringLiteral("mnuFClose"),
+        QStringLiteral("mnuFISaveAs"),  QStringLiteral("mnuFLSaveAs"),
+        QStringLiteral("mnuFOpenIns"),  QStringLiteral("mnuFOpenLad"),
+        QStringLiteral("mnuFPrint"),    QStringLiteral("mnuIFirst"),
+        QStringLiteral("mnuILast"),     QStringLiteral("mnuIClear"),
+        QStringLiteral("mnuIInsert"),   QStringLiteral("mnuIDelete"),
+        QStringLiteral("mnuIFind"),     QStringLiteral("mnuIOpen"),
+        QStringLiteral("mnuISaveB"),    QStringLiteral("mnuLInsert"),
+        QStringLiteral("mnuLDelete"),   QStringLiteral("mnuLClear"),
+        QStringLiteral("mnuL2I"),       QStringLiteral("mnuTConn"),
+        QStringLiteral("mnuIFindNext"), QStringLiteral("mnuIGoto"),
     };
     return items;
 }
@@ -98,6 +104,7 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
 
     m_instr = new InstrWindow(m_project, *m_area, m_prompts);
     m_ladder = new LadderWindow(m_project, *m_area, m_prompts, this);
+    m_history = new UndoHistory(m_project, this);
     EditorHooks hooks{[this] { m_instr->show(); }, [this] { showLadderWindow(); },
                       [this] {
                           m_instr->hide();
@@ -120,6 +127,8 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     connect(&m_project, &Project::modifiedChanged, this, &MainWindow::refreshMenus);
     connect(m_instr, &InstrWindow::shownChanged, this, &MainWindow::refreshMenus);
     connect(m_ladder, &LadderWindow::shownChanged, this, &MainWindow::refreshMenus);
+    connect(&m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::refreshMenus);
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::refreshMenus);
     refreshMenus();
 }
 
@@ -134,7 +143,9 @@ void MainWindow::buildMenus()
             QAction* action =
                 entry.caption.isEmpty() ? menu->addSeparator() : menu->addAction(entry.caption);
             action->setObjectName(entry.name);
-            action->setShortcut(entry.shortcut);
+            action->setShortcuts(entry.shortcuts);
+            // The keys work whichever window of the program has the focus.
+            action->setShortcutContext(Qt::ApplicationShortcut);
             action->setCheckable(entry.checkable);
             action->setVisible(!entry.hidden);
             m_menu.insert(entry.name, action);
@@ -189,8 +200,10 @@ void MainWindow::runCommand(const QString& name)
     const auto found = m_run.constFind(name);
     if (found == m_run.constEnd())
         return;
-    // A fault inside a command ends that command only, with its message.
+    // A fault inside a command ends that command only, with its message. Whatever the command
+    // changed is one step of the undo history.
     try {
+        const EditScope edit(m_project);
         (*found)();
     } catch (const RuntimeError& error) {
         m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
@@ -217,6 +230,14 @@ void MainWindow::refreshMenus()
     m_menu.value(QStringLiteral("mnuLTool"))->setChecked(m_ladder->paletteShown());
     m_menu.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
     m_tools.value(QStringLiteral("mnuLTool"))->setEnabled(open && ladderShown);
+
+    QUndoStack& history = m_history->stack();
+    enableAll(m_menu, {QStringLiteral("mnuIUndo"), QStringLiteral("mnuLUndo")},
+              open && history.canUndo());
+    enableAll(m_menu, {QStringLiteral("mnuIRedo"), QStringLiteral("mnuLRedo")},
+              open && history.canRedo());
+    m_tools.value(QStringLiteral("mnuEUndo"))->setEnabled(open && history.canUndo());
+    m_tools.value(QStringLiteral("mnuERedo"))->setEnabled(open && history.canRedo());
 
     const bool block = blockComplete(store);
     enableAll(m_menu, blockMenuItems(), block);
@@ -254,6 +275,8 @@ void MainWindow::startUp(const QString& commandLinePath)
     } catch (const RuntimeError& error) {
         m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
     }
+    // The program as opened is where the history starts.
+    m_project.resetHistory();
     refreshMenus();
 }
 

@@ -20,6 +20,7 @@ class InstrWindow;
 class LadderWindow;
 class Project;
 class ProjectCommands;
+class UndoHistory;
 class UserPrompts;
 
 // MDI: the main window. Holds the menus and the toolbar, runs their commands on the one
@@ -44,6 +45,7 @@ public:
     QMdiArea* mdiArea() const { return m_area; }
     InstrWindow& instrWindow() const { return *m_instr; }
     LadderWindow& ladderWindow() const { return *m_ladder; }
+    UndoHistory& history() const { return *m_history; }
     // The one owner of the link to the controller, shared by every window that talks to it.
     plc::PlcSession& session() const { return *m_session; }
 
@@ -73,6 +75,7 @@ private:
     void addInstrCommands();
     void addLadderCommands();
     void addOnlineCommands();
+    void addEditCommands();
     void addOtherCommands();
     void add(const QString& name, std::function<void()> command);
     // Runs `command`, which replaces the program and says whether it did, after the
@@ -93,6 +96,7 @@ private:
     QTimer* m_menuTimer;
     InstrWindow* m_instr;
     LadderWindow* m_ladder;
+    UndoHistory* m_history;
     // Kept for the life of the window: its report stays open after the dialog closes, and the
     // criteria are offered again next time.
     FindDialog* m_find = nullptr;

@@ -4,14 +4,17 @@ namespace ladrix {
 
 namespace {
 
-MenuEntry item(const char* name, const QString& caption, QKeySequence shortcut = {})
+MenuEntry item(const char* name, const QString& caption, const char* shortcuts = "")
 {
-    return MenuEntry{QString::fromLatin1(name), caption, shortcut};
+    QList<QKeySequence> keys;
+    for (const QString& key : QString::fromLatin1(shortcuts).split(u' ', Qt::SkipEmptyParts))
+        keys.append(QKeySequence(key));
+    return MenuEntry{QString::fromLatin1(name), caption, keys};
 }
 
-MenuEntry checkItem(const char* name, const QString& caption, QKeySequence shortcut = {})
+MenuEntry checkItem(const char* name, const QString& caption, const char* shortcuts = "")
 {
-    MenuEntry entry = item(name, caption, shortcut);
+    MenuEntry entry = item(name, caption, shortcuts);
     entry.checkable = true;
     return entry;
 }
@@ -33,10 +36,9 @@ QList<TopMenu> buildMenuTree()
         {QStringLiteral("mnuFile"),
          QStringLiteral("文件(&F)"),
          {
-             item("mnuFNew", QStringLiteral("新建工程(&N)..."),
-                  QKeySequence(QStringLiteral("Ctrl+N"))),
-             item("mnuFOpen", QStringLiteral("打开工程(O)...")),
-             item("mnuFSave", QStringLiteral("保存工程(&S)")),
+             item("mnuFNew", QStringLiteral("新建工程(&N)..."), "Ctrl+N"),
+             item("mnuFOpen", QStringLiteral("打开工程(O)..."), "Ctrl+O"),
+             item("mnuFSave", QStringLiteral("保存工程(&S)"), "Ctrl+S"),
              item("mnuFSaveAs", QStringLiteral("工程另存为(&A)...")),
              item("mnuFClose", QStringLiteral("关闭工程")),
              separator("mnuFSep"),
@@ -46,15 +48,14 @@ QList<TopMenu> buildMenuTree()
              item("mnuFOpenLad", QStringLiteral("导入梯形图...")),
              item("mnuFImp", QStringLiteral("导入ZK1文件...")),
              separator("mnuFsep2"),
-             item("mnuFPrint", QStringLiteral("打印(&P)...")),
+             item("mnuFPrint", QStringLiteral("打印(&P)..."), "Ctrl+P"),
              separator("mnuFSep3"),
              item("mnuFExit", QStringLiteral("退出(&X)")),
          }},
         {QStringLiteral("mnuInstr"),
          QStringLiteral("指令表(&I)"),
          {
-             checkItem("mnuIView", QStringLiteral("指令表窗口"),
-                       QKeySequence(QStringLiteral("Ctrl+I"))),
+             checkItem("mnuIView", QStringLiteral("指令表窗口"), "Ctrl+I"),
              separator("mnuESep1", true),
              toLadder,
              separator("mnuISEP5"),
@@ -66,8 +67,12 @@ QList<TopMenu> buildMenuTree()
              item("mnuICopy", QStringLiteral("复制(&C)")),
              item("mnuIPaste", QStringLiteral("粘贴(&P)")),
              item("mnuIDel", QStringLiteral("删除(&D)")),
+             item("mnuIUndo", QStringLiteral("撤销"), "Ctrl+Z"),
+             item("mnuIRedo", QStringLiteral("重做"), "Ctrl+Y Ctrl+Shift+Z"),
              separator("mnuESep2"),
-             item("mnuIFind", QStringLiteral("查找(&F)...")),
+             item("mnuIFind", QStringLiteral("查找(&F)..."), "Ctrl+F"),
+             item("mnuIFindNext", QStringLiteral("查找下一个"), "F3"),
+             item("mnuIGoto", QStringLiteral("转到步..."), "Ctrl+G"),
              separator("mnuISEP4"),
              item("mnuIInsert", QStringLiteral("插入行")),
              item("mnuIDelete", QStringLiteral("删除行")),
@@ -78,8 +83,7 @@ QList<TopMenu> buildMenuTree()
         {QStringLiteral("mnuLad"),
          QStringLiteral("梯形图(&L)"),
          {
-             checkItem("mnuLView", QStringLiteral("梯形图窗口"),
-                       QKeySequence(QStringLiteral("Ctrl+L"))),
+             checkItem("mnuLView", QStringLiteral("梯形图窗口"), "Ctrl+L"),
              separator("mnuLSep"),
              checkItem("mnuLTool", QStringLiteral("梯形图指令工具栏(&T)")),
              item("mnuL2I", QStringLiteral("转换成指令表")),
@@ -87,6 +91,10 @@ QList<TopMenu> buildMenuTree()
              item("mnuLInsert", QStringLiteral("插入行")),
              item("mnuLDelete", QStringLiteral("删除行")),
              item("mnuLClear", QStringLiteral("清空")),
+             separator("mnuLSep3"),
+             // The same commands as the instruction-list menu's, whose items own the keys.
+             item("mnuLUndo", QStringLiteral("撤销\tCtrl+Z")),
+             item("mnuLRedo", QStringLiteral("重做\tCtrl+Y")),
          }},
         {QStringLiteral("mnuTConnn"),
          QStringLiteral("连机(&C)"),
@@ -97,8 +105,7 @@ QList<TopMenu> buildMenuTree()
         {QStringLiteral("mnuHelp"),
          QStringLiteral("帮助(&H)"),
          {
-             item("mnuHHelp", QStringLiteral("帮助(&H)..."),
-                  QKeySequence(QStringLiteral("Ctrl+H"))),
+             item("mnuHHelp", QStringLiteral("帮助(&H)..."), "Ctrl+H"),
              item("mnuHPro", QStringLiteral("编程手册...")),
              separator("mnuHSep"),
              item("mnuHAbout", QStringLiteral("关于(&A)...")),
@@ -129,6 +136,8 @@ QList<ToolEntry> buildToolbar()
         tool("mnuICut", QStringLiteral("剪切"), QStringLiteral("剪切编辑块"), "mnuICut"),
         tool("mnuICopy", QStringLiteral("复制"), QStringLiteral("复制编辑块"), "mnuICopy"),
         tool("mnuIPaste", QStringLiteral("粘贴"), QStringLiteral("粘贴编辑块"), "mnuIPaste"),
+        tool("mnuEUndo", QStringLiteral("撤销"), QStringLiteral("撤销 (Ctrl+Z)"), "mnuIUndo"),
+        tool("mnuERedo", QStringLiteral("重做"), QStringLiteral("重做 (Ctrl+Y)"), "mnuIRedo"),
         tool("mnuIFind", QStringLiteral("查找"), QStringLiteral("查找"), "mnuIFind"),
         tool("mnuIInsert", QStringLiteral("插入"), QStringLiteral("插入指令表行"), "mnuIInsert"),
         tool("mnuIDelete", QStringLiteral("删除"), QStringLiteral("删除指令表行"), "mnuIDelete"),

@@ -10,7 +10,7 @@ namespace ladrix {
 struct MenuEntry {
     QString name;
     QString caption;
-    QKeySequence shortcut = {};
+    QList<QKeySequence> shortcuts = {};
     bool checkable = false;
     bool hidden = false;
 };

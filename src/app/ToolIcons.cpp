@@ -199,6 +199,20 @@ void drawManual(QPainter& p)
     p.drawLine(QPointF(9, 3), QPointF(9, 29));
 }
 
+// A curved arrow turning back (undo) or forward (redo).
+void drawTurn(QPainter& p, bool back)
+{
+    p.setPen(QPen(kAccent, 2.5));
+    QPainterPath path;
+    const qreal from = back ? 24 : 8;
+    const qreal to = back ? 8 : 24;
+    path.moveTo(from, 26);
+    path.cubicTo(from, 12, to + (back ? 4 : -4), 10, to, 14);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    arrow(p, QPointF(to + (back ? 6 : -6), 11), QPointF(to, 14));
+}
+
 const QHash<QString, Drawing>& drawings()
 {
     static const QHash<QString, Drawing> table{
@@ -211,6 +225,8 @@ const QHash<QString, Drawing>& drawings()
         {QStringLiteral("mnuICut"), drawCut},
         {QStringLiteral("mnuICopy"), drawCopy},
         {QStringLiteral("mnuIPaste"), drawPaste},
+        {QStringLiteral("mnuEUndo"), [](QPainter& p) { drawTurn(p, true); }},
+        {QStringLiteral("mnuERedo"), [](QPainter& p) { drawTurn(p, false); }},
         {QStringLiteral("mnuIFind"), drawFind},
         {QStringLiteral("mnuIInsert"), [](QPainter& p) { drawRowChange(p, true); }},
         {QStringLiteral("mnuIDelete"), [](QPainter& p) { drawRowChange(p, false); }},

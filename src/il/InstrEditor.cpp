@@ -32,6 +32,12 @@ bool leavesRow(Qt::FocusReason reason)
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
+bool isUndoOrRedo(const QKeyEvent& event)
+{
+    return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+           event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
 QPalette rowPalette(const QPalette& base, QPalette::ColorRole back, QPalette::ColorRole fore)
 {
     QPalette p = base;
@@ -184,6 +190,14 @@ void InstrEditor::showStep(int step)
     m_vsc->setValue(std::clamp(step, m_vsc->minimum(), m_vsc->maximum()));
 }
 
+void InstrEditor::focusStep(int step)
+{
+    showStep(step);
+    const int r = step - topStep();
+    if (r >= 0 && r < kRows)
+        enterRow(r);
+}
+
 int InstrEditor::rowOf(QObject* object) const
 {
     for (int r = 0; r < kRows; ++r) {
@@ -203,6 +217,10 @@ bool InstrEditor::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return onText && handleKey(r, static_cast<QKeyEvent*>(event)->key());
+    case QEvent::ShortcutOverride:
+        // Undo and redo belong to the row while it is being typed, else to the program.
+        return onText && !m_rows[r].text->isModified() &&
+               isUndoOrRedo(*static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         if (onText)
             rowFocusIn(r);

@@ -39,6 +39,8 @@ public:
     void commitEdits();
     // Scrolls so that the step shows in row 0, or as high as the scroll range allows.
     void showStep(int step);
+    // Shows the step and puts the keyboard in its row, the row's text selected.
+    void focusStep(int step);
 
     int topStep() const;
     QScrollBar* scrollBar() const { return m_vsc; }

@@ -49,12 +49,31 @@ TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
         (QStringList{"新建工程(&N)...", "打开工程(O)...", "保存工程(&S)", "工程另存为(&A)...",
                      "关闭工程", "-", "指令表另存为...", "梯形图另存为...", "导入指令表...",
                      "导入梯形图...", "导入ZK1文件...", "-", "打印(&P)...", "-", "退出(&X)"}));
-    EXPECT_EQ(entriesOf("mnuInstr"),
-              (QStringList{"指令表窗口", "-", "设置编辑块头(&F)", "设置编辑块尾(&L)", "清除编辑块",
-                           "-", "剪切(&T)", "复制(&C)", "粘贴(&P)", "删除(&D)", "-", "查找(&F)...",
-                           "-", "插入行", "删除行", "-", "插入文件...", "编辑块另存为..."}));
-    EXPECT_EQ(entriesOf("mnuLad"), (QStringList{"梯形图窗口", "-", "梯形图指令工具栏(&T)",
-                                                "转换成指令表", "-", "插入行", "删除行", "清空"}));
+    EXPECT_EQ(entriesOf("mnuInstr"), (QStringList{"指令表窗口",
+                                                  "-",
+                                                  "设置编辑块头(&F)",
+                                                  "设置编辑块尾(&L)",
+                                                  "清除编辑块",
+                                                  "-",
+                                                  "剪切(&T)",
+                                                  "复制(&C)",
+                                                  "粘贴(&P)",
+                                                  "删除(&D)",
+                                                  "撤销",
+                                                  "重做",
+                                                  "-",
+                                                  "查找(&F)...",
+                                                  "查找下一个",
+                                                  "转到步...",
+                                                  "-",
+                                                  "插入行",
+                                                  "删除行",
+                                                  "-",
+                                                  "插入文件...",
+                                                  "编辑块另存为..."}));
+    EXPECT_EQ(entriesOf("mnuLad"),
+              (QStringList{"梯形图窗口", "-", "梯形图指令工具栏(&T)", "转换成指令表", "-", "插入行",
+                           "删除行", "清空", "-", "撤销\tCtrl+Z", "重做\tCtrl+Y"}));
     EXPECT_EQ(entriesOf("mnuTConnn"), (QStringList{"连接PLC(&P)", "串口设置"}));
     EXPECT_EQ(entriesOf("mnuHelp"),
               (QStringList{"帮助(&H)...", "编程手册...", "-", "关于(&A)..."}));
@@ -80,8 +99,17 @@ TEST_F(MenuTreeTest, ShortcutsAndCheckMarks)
                                      {"mnuIView", "Ctrl+I"},
                                      {"mnuLView", "Ctrl+L"},
                                      {"mnuHHelp", "Ctrl+H"},
-                                     {"mnuFOpen", ""}})
+                                     {"mnuFOpen", "Ctrl+O"},
+                                     {"mnuFSave", "Ctrl+S"},
+                                     {"mnuFPrint", "Ctrl+P"},
+                                     {"mnuIFind", "Ctrl+F"},
+                                     {"mnuIFindNext", "F3"},
+                                     {"mnuIGoto", "Ctrl+G"},
+                                     {"mnuIUndo", "Ctrl+Z"},
+                                     {"mnuFClose", ""}})
         EXPECT_EQ(menu(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
+    EXPECT_EQ(menu("mnuIRedo")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     for (const char* name : {"mnuIView", "mnuLView", "mnuLTool", "mnuIFirst", "mnuILast"})
         EXPECT_TRUE(menu(name)->isCheckable()) << name;
     EXPECT_FALSE(menu("mnuICut")->isCheckable());
@@ -104,6 +132,8 @@ TEST_F(MenuTreeTest, ToolbarButtonsCarryKeyCaptionTipAndDrawnIcon)
                               {"mnuICut", "剪切", "剪切编辑块"},
                               {"mnuICopy", "复制", "复制编辑块"},
                               {"mnuIPaste", "粘贴", "粘贴编辑块"},
+                              {"mnuEUndo", "撤销", "撤销 (Ctrl+Z)"},
+                              {"mnuERedo", "重做", "重做 (Ctrl+Y)"},
                               {"mnuIFind", "查找", "查找"},
                               {"mnuIInsert", "插入", "插入指令表行"},
                               {"mnuIDelete", "删除", "删除指令表行"},
