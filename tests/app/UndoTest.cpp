@@ -4,6 +4,7 @@
 #include "il/InstrEditor.h"
 #include "ladder/ui/LadderEditor.h"
 
+#include <QInputDialog>
 #include <QUndoStack>
 #include <random>
 
@@ -151,6 +152,30 @@ TEST_F(UndoTest, UndoKeysBelongToARowWhileItIsTyped)
     EXPECT_EQ(project.program().step(2), (Step{"LD", "M102", {}})) << "the program's edit";
     QTest::keyClick(row(2), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(project.program().step(2), (Step{"OUT", "Y31", {}}));
+}
+
+// The program's keys reach the main window's items from any of its windows.
+TEST_F(UndoTest, KeysWorkFromEveryWindowAndGoToStepFocusesTheStep)
+{
+    LadderWindow& ladder = window->ladderWindow();
+    QWidget* focuses[] = {row(3), &ladder.editor(), ladder.palette()};
+    for (QWidget* focus : focuses) {
+        focus->activateWindow();
+        focus->setFocus();
+        prompts.dialogsRun.clear();
+        prompts.dialogDriver = [](QDialog& dialog) {
+            auto* input = qobject_cast<QInputDialog*>(&dialog);
+            ASSERT_NE(input, nullptr);
+            input->setIntValue(37);
+            input->accept();
+        };
+        QTest::keyClick(focus, Qt::Key_G, Qt::ControlModifier);
+        EXPECT_EQ(prompts.dialogsRun, QStringList{"frmGoto"}) << focus->objectName().toStdString();
+    }
+    InstrEditor& editor = window->instrWindow().editor();
+    EXPECT_EQ(editor.topStep(), 37);
+    EXPECT_EQ(window->focusWidget(), row(0)) << "step 37 stands in row 0 and has the keyboard";
+    EXPECT_EQ(row(0)->selectedText(), row(0)->text());
 }
 
 TEST_F(UndoTest, EmptyLadderIsNotConvertedOverTheProgram)
