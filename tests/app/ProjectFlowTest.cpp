@@ -3,6 +3,7 @@
 #include "files/ProjectFiles.h"
 #include "il/InstrEditor.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -38,6 +39,21 @@ protected:
     {
         newProject(name, model);
         typeRow(0, line);
+    }
+    QByteArray bytesOf(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The lines of a CR LF file, without their line ends.
+    QList<QByteArray> crlfLines(const QString& name) const
+    {
+        QList<QByteArray> lines = bytesOf(name).split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        for (QByteArray& line : lines)
+            line.chop(line.endsWith('\r') ? 1 : 0);
+        return lines;
     }
     int lineCount(const QString& name) const
     {
@@ -410,6 +426,82 @@ TEST_F(ProjectFlowTest, BlockSavedAndInsertedAtTheCurrentStep)
     EXPECT_EQ(project.program().step(2), (Step{"OUT", "Y37", {}}));
     EXPECT_EQ(project.program().step(3).data, u"X1"_s);
     EXPECT_EQ(project.program().step(19).data, u"X14"_s);
+}
+
+TEST_F(ProjectFlowTest, CommentsComeBackFromTheCompanionFileAndTheProjectFileStaysTheSame)
+{
+    editedProject("press", "ld x0 'start, \"now\"");
+    typeRow(1, "end");
+    prompts.saveAnswers = {path("press.lrp")};
+    choose("mnuFSave");
+    EXPECT_FALSE(project.isModified());
+    EXPECT_EQ(crlfLines("press.lrc"), QList<QByteArray>{"0,start, \"now\""});
+    ProgramStore plain = project.program();
+    plain.step(0).rem.clear();
+    plain.projectName = u"press"_s;
+    ASSERT_TRUE(saveProject(path("plain.lrp"), plain, project.grid()));
+    EXPECT_EQ(bytesOf("press.lrp"), bytesOf("plain.lrp"));
+
+    choose("mnuFClose");
+    prompts.openAnswers = {path("press.lrp")};
+    choose("mnuFOpen");
+    EXPECT_EQ(project.program().step(0), (Step{"LD", "X0", u"start, \"now\""_s}));
+    EXPECT_TRUE(row(0)->text().endsWith(u"start, \"now\""_s)) << row(0)->text().toStdString();
+    EXPECT_FALSE(project.isModified());
+
+    // Save As takes the comments to the new name.
+    prompts.saveAnswers = {path("copy.lrp")};
+    choose("mnuFSaveAs");
+    EXPECT_EQ(crlfLines("copy.lrc"), QList<QByteArray>{"0,start, \"now\""});
+
+    // Without its companion the project has no comments.
+    ASSERT_TRUE(QFile::remove(path("press.lrc")));
+    prompts.openAnswers = {path("press.lrp")};
+    choose("mnuFOpen");
+    EXPECT_EQ(project.program().step(0), (Step{"LD", "X0", {}}));
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(ProjectFlowTest, CommentFileThatCannotBeWrittenIsReportedByName)
+{
+    editedProject("disk", "ld x3 'kept");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("disk.lrc"));
+    prompts.saveAnswers = {path("disk.lrp")};
+    choose("mnuFSave");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(prompts.messages[0].title, u"错误 75"_s);
+    EXPECT_TRUE(prompts.messages[0].text.contains(u"disk.lrc"_s));
+    EXPECT_TRUE(prompts.messages[0].text.contains(u"工程文件已保存"_s));
+    // The project file is written and the project goes by it, but the comments are not saved.
+    EXPECT_EQ(lineCount("disk.lrp"), 54007);
+    EXPECT_EQ(project.program().projectFile, path("disk.lrp"));
+    EXPECT_TRUE(project.isModified());
+}
+
+TEST_F(ProjectFlowTest, InstructionListBlockAndInsertedFilesCarryTheirComments)
+{
+    editedProject("notes", "ld x0 'first");
+    typeRow(1, "out y30 'lamp, red");
+    prompts.saveAnswers = {path("list.ins")};
+    choose("mnuFISaveAs");
+    EXPECT_EQ(crlfLines("list.inc"), (QList<QByteArray>{"0,first", "1,lamp, red"}));
+
+    project.program().step(0).rem = u"changed"_s;
+    prompts.openAnswers = {path("list.ins")};
+    choose("mnuFOpenIns");
+    EXPECT_EQ(project.program().step(0).rem, u"first"_s);
+
+    project.program().curStep = 1;
+    choose("mnuIFirst");
+    choose("mnuILast");
+    prompts.saveAnswers = {path("block.ins")};
+    choose("mnuISaveB");
+    EXPECT_EQ(crlfLines("block.inc"), QList<QByteArray>{"0,lamp, red"});
+    project.program().curStep = 5;
+    prompts.openAnswers = {path("block.ins")};
+    choose("mnuIOpen");
+    EXPECT_EQ(project.program().step(5), (Step{"OUT", "Y30", u"lamp, red"_s}));
 }
 
 } // namespace
