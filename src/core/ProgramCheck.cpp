@@ -65,22 +65,23 @@ bool isTimerOrCounter(const std::optional<Device>& device)
 class StructureCheck {
 public:
     StructureCheck(const ProgramStore& store, int last, QList<CheckMessage>& out)
-        : m_store(store), m_last(last), m_out(out)
+        : m_store(store), m_out(out)
     {
-        // Where each label's last EJP stands, for the CJPs before it.
+        m_mnemonics.reserve(std::size_t(last + 1));
         for (int i = 0; i <= last; ++i) {
-            if (mnemonicOf(store.step(i)) == u"EJP")
+            const QString ins = mnemonicOf(store.step(i));
+            m_mnemonics.push_back(isMnemonic(ins) ? ins : QString());
+            // Where each label's last EJP stands, for the CJPs before it.
+            if (ins == u"EJP")
                 m_lastEjp[pairKey(store.step(i))] = i;
         }
     }
 
     void run()
     {
-        for (int i = 0; i <= m_last; ++i) {
-            const Step& step = m_store.step(i);
-            const QString ins = mnemonicOf(step);
-            if (!ins.isEmpty() && isMnemonic(ins))
-                visit(i, step, ins);
+        for (int i = 0; i < int(m_mnemonics.size()); ++i) {
+            if (!m_mnemonics[std::size_t(i)].isEmpty())
+                visit(i, m_store.step(i), m_mnemonics[std::size_t(i)]);
         }
         endRung();
         for (auto it = m_openMc.cbegin(); it != m_openMc.cend(); ++it)
@@ -199,7 +200,7 @@ private:
     void timerConstant(int i)
     {
         const int next = i + 1;
-        if (!ProgramStore::inRange(next) || mnemonicOf(m_store.step(next)) != u"K") {
+        if (next >= int(m_mnemonics.size()) || m_mnemonics[std::size_t(next)] != u"K") {
             report(i, CheckKind::Constant, kNoConstant);
             return;
         }
@@ -252,8 +253,9 @@ private:
     }
 
     const ProgramStore& m_store;
-    const int m_last;
     QList<CheckMessage>& m_out;
+    // The known mnemonics of the program's steps; empty for the others.
+    std::vector<QString> m_mnemonics;
     std::vector<int> m_blocks; // the first step of each open block
     bool m_afterOutput = false;
     int m_constantStep = -1;
@@ -335,12 +337,18 @@ QList<CheckMessage> checkProgram(const ProgramStore& store)
 {
     QList<CheckMessage> messages;
     const int last = programLastStep(store);
+    // Programs repeat their lines (LD X0, ANB, K 10) many times; each is checked once.
+    QHash<QString, QString> faults;
     for (int i = 0; i <= last; ++i) {
         const Step& step = store.step(i);
         if (!stepHasContent(step))
             continue;
-        if (const QString fault = lineFault(step); !fault.isEmpty())
-            messages.append({i, CheckKind::Line, fault});
+        const QString line = step.ins + u'\n' + step.data;
+        auto fault = faults.constFind(line);
+        if (fault == faults.cend())
+            fault = faults.insert(line, lineFault(step));
+        if (!fault->isEmpty())
+            messages.append({i, CheckKind::Line, *fault});
     }
     StructureCheck(store, last, messages).run();
     checkEnd(store, last, messages);
