@@ -230,9 +230,12 @@ TEST_F(OnlineWindowTest, WriteThenReadReplacesTheProgramAndShowsIt)
     EXPECT_EQ(find<QProgressBar>("psbWrite")->value(), written.getEndStep());
 
     project.program().clearSteps();
+    int changes = 0; // the read is one change of the history, taken back whole by undo
+    QObject::connect(&project, &Project::changeRecorded, &project, [&] { ++changes; });
     tab(1);
     click("cmdRead");
     ASSERT_TRUE(waitFor("labReadMsg", QStringLiteral("读取完成")) && finished());
+    EXPECT_EQ(changes, 1);
     for (int i = 0; i <= written.getEndStep(); ++i)
         EXPECT_EQ(project.program().step(i), written.step(i)) << i;
     EXPECT_TRUE(project.grid().isClear());

@@ -475,14 +475,18 @@ void OnlineWindow::applyRead(const SequenceResult& result)
     if ((!keyRead && result.kind != SequenceKind::HighSpeedRead) ||
         (!result.ok() && result.outcome != SequenceOutcome::Cancelled))
         return;
-    if (keyRead) {
-        applyKeyRead(result, m_project.program());
-        m_project.grid().clear();
-        m_project.notifyGridChanged();
-    } else {
-        applyHighSpeedRead(result, m_project.program());
+    {
+        // One change of the project's history, which undo takes back whole.
+        const EditScope edit(m_project);
+        if (keyRead) {
+            applyKeyRead(result, m_project.program());
+            m_project.grid().clear();
+            m_project.notifyGridChanged();
+        } else {
+            applyHighSpeedRead(result, m_project.program());
+        }
+        m_project.notifyStepsChanged();
     }
-    m_project.notifyStepsChanged();
     if (m_hooks.afterRead)
         m_hooks.afterRead();
     if (keyRead) {
