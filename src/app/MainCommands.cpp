@@ -25,6 +25,7 @@ void MainWindow::registerCommands()
     addLadderCommands();
     addOnlineCommands();
     addEditCommands();
+    addCheckCommands();
     addOtherCommands();
 }
 

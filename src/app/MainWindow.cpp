@@ -47,6 +47,7 @@ const QStringList& projectMenuItems()
         QStringLiteral("mnuLDelete"),   QStringLiteral("mnuLClear"),
         QStringLiteral("mnuL2I"),       QStringLiteral("mnuTConn"),
         QStringLiteral("mnuIFindNext"), QStringLiteral("mnuIGoto"),
+        QStringLiteral("mnuICheck"),    QStringLiteral("mnuIXref"),
     };
     return items;
 }

@@ -76,6 +76,7 @@ private:
     void addLadderCommands();
     void addOnlineCommands();
     void addEditCommands();
+    void addCheckCommands();
     void addOtherCommands();
     void add(const QString& name, std::function<void()> command);
     // Runs `command`, which replaces the program and says whether it did, after the

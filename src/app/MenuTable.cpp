@@ -73,6 +73,8 @@ QList<TopMenu> buildMenuTree()
              item("mnuIFind", QStringLiteral("查找(&F)..."), "Ctrl+F"),
              item("mnuIFindNext", QStringLiteral("查找下一个"), "F3"),
              item("mnuIGoto", QStringLiteral("转到步..."), "Ctrl+G"),
+             item("mnuICheck", QStringLiteral("程序检查...")),
+             item("mnuIXref", QStringLiteral("交叉参考...")),
              separator("mnuISEP4"),
              item("mnuIInsert", QStringLiteral("插入行")),
              item("mnuIDelete", QStringLiteral("删除行")),

@@ -65,6 +65,8 @@ TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
                                                   "查找(&F)...",
                                                   "查找下一个",
                                                   "转到步...",
+                                                  "程序检查...",
+                                                  "交叉参考...",
                                                   "-",
                                                   "插入行",
                                                   "删除行",
