@@ -380,6 +380,8 @@ TEST_F(OnlineWindowTest, MonitorPollsThePickedDeviceUntilAnotherPageOrStop)
         c.setDevice(27, true);
         c.setDevice(712, false, 345);
     });
+    // Keys paced longer than the timer's tick, as on the wire: a poll is nearly always running.
+    session.setKeyTiming(KeyTiming{100, 150});
     connectSim();
     tab(5);
     auto* tree = find<QTreeWidget>("TVDev");
@@ -401,14 +403,22 @@ TEST_F(OnlineWindowTest, MonitorPollsThePickedDeviceUntilAnotherPageOrStop)
         EXPECT_EQ(find<QLabel>("labVer")->palette().color(QPalette::Window), row.lamp);
     }
     tab(0);
-    QTest::qWait(40);
+    QTest::qWait(200); // the poll on its way when the page changed
     keys.clear();
-    QTest::qWait(100);
+    QTest::qWait(250);
     EXPECT_TRUE(keys.empty()); // polling stopped
     tab(5);
+    emit tree->itemClicked(tree->topLevelItem(0)->child(23), 0);
+    ASSERT_TRUE(waitFor("labDAta", QStringLiteral("027")));
+    // 停止 while a poll is on its way goes out right after it, and the polling ends.
+    QTest::qWait(50); // the next poll has started and waits for its key's turn
     click("OptStop");
     EXPECT_FALSE(tree->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !keys.empty() && keys.back() == cmd::ProgramMode; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !keys.empty() && keys.back() == cmd::ProgramMode; }));
+    keys.clear();
+    QTest::qWait(250);
+    EXPECT_TRUE(keys.empty());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(OnlineWindowTest, ClosingDuringATransferCancelsItAndClosesThePort)

@@ -128,7 +128,7 @@ void MonitorPage::pageSelected()
 void MonitorPage::stopPolling()
 {
     m_timer->stop();
-    m_pendingWatch.clear();
+    m_afterPoll = {};
 }
 
 void MonitorPage::showMode()
@@ -162,6 +162,17 @@ bool MonitorPage::setMode(bool run, std::function<void(bool)> done)
         stopPolling();
         m_tree->setEnabled(false);
     }
+    // A poll may be on its way; the mode key follows as soon as it is back.
+    if (m_client.pending() && m_client.pendingKind() == SequenceKind::PollDevice) {
+        m_timer->stop();
+        m_afterPoll = [this, run, done = std::move(done)] {
+            if (!setMode(run, done))
+                m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
+        };
+        m_run->setChecked(run);
+        m_stop->setChecked(!run);
+        return true;
+    }
     if (!m_client.request(SequenceKind::RunStop,
                           [run](PlcSession& s) { return s.setRunMode(run); })) {
         showMode();
@@ -182,14 +193,13 @@ void MonitorPage::onNodeClicked(QTreeWidgetItem* item)
     const QString text = item->text(0).trimmed();
     // A poll may be on its way; the device is keyed in as soon as it is back.
     if (m_client.pending())
-        m_pendingWatch = text;
+        m_afterPoll = [this, text] { watch(text); };
     else
         watch(text);
 }
 
 void MonitorPage::watch(const QString& nodeText)
 {
-    m_pendingWatch.clear();
     if (!m_client.request(SequenceKind::WatchDevice,
                           [nodeText](PlcSession& s) { return s.watchDevice(nodeText); }))
         m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
@@ -236,8 +246,8 @@ void MonitorPage::onFinished(const SequenceResult& result)
     default:
         break;
     }
-    if (!m_pendingWatch.isEmpty() && !m_client.pending())
-        watch(m_pendingWatch);
+    if (m_afterPoll && !m_client.pending())
+        std::exchange(m_afterPoll, {})();
 }
 
 } // namespace ladrix::plc

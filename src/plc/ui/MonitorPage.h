@@ -62,7 +62,7 @@ private:
     bool m_wantRun = false;
     bool m_modeKnown = false;
     int m_monDev = 0;
-    QString m_pendingWatch; // a node clicked while a poll ran
+    std::function<void()> m_afterPoll; // a click that came while a poll was on its way
     std::function<void(bool)> m_afterMode;
 };
 
