@@ -78,6 +78,19 @@ const QStringList& blockToolButtons()
     return keys;
 }
 
+} // namespace
+
+QString defaultHelpFolder(const QString& programFolder)
+{
+    const QDir dir(programFolder);
+    const QString beside = dir.filePath(QStringLiteral("help"));
+    const QString installed = dir.filePath(QStringLiteral("../share/ladrix/help"));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside
+                                                                      : QDir::cleanPath(installed);
+}
+
+namespace {
+
 void enableAll(const QHash<QString, QAction*>& actions, const QStringList& names, bool on)
 {
     for (const QString& name : names) {
@@ -91,7 +104,7 @@ void enableAll(const QHash<QString, QAction*>& actions, const QStringList& names
 MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), m_project(project), m_prompts(prompts), m_area(new QMdiArea),
       m_menuTimer(new QTimer(this)), m_session(std::make_unique<plc::PlcSession>()),
-      m_helpFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"))),
+      m_helpFolder(defaultHelpFolder(QCoreApplication::applicationDirPath())),
       m_systemInfoTool(findSystemInfoTool())
 {
     setObjectName(QStringLiteral("MDI"));

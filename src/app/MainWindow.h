@@ -23,6 +23,10 @@ class ProjectCommands;
 class UndoHistory;
 class UserPrompts;
 
+// Where the help pages stand for a program in `programFolder`: the "help" folder beside it (the
+// build tree), else share/ladrix/help of the installation it belongs to.
+QString defaultHelpFolder(const QString& programFolder);
+
 // MDI: the main window. Holds the menus and the toolbar, runs their commands on the one
 // project, opens the child windows and keeps the items' enabled and checked states in line
 // with the project.

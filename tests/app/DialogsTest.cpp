@@ -240,6 +240,17 @@ TEST_F(HelpTest, HelpItemsOpenTheShippedPagesAndLookBesideTheProgramByDefault)
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+// Built, the pages stand beside the program; installed, in share/ladrix/help.
+TEST_F(HelpTest, InstalledProgramFindsThePagesOfItsInstallation)
+{
+    QDir(path("usr")).mkpath("bin");
+    QDir(path("usr")).mkpath("share/ladrix/help");
+    QDir(path("build")).mkpath("help");
+    EXPECT_EQ(defaultHelpFolder(path("usr/bin")), path("usr/share/ladrix/help"));
+    EXPECT_EQ(defaultHelpFolder(path("build")), QDir(path("build")).filePath("help"));
+    EXPECT_EQ(defaultHelpFolder(path("elsewhere")), QDir(path("elsewhere")).filePath("help"));
+}
+
 TEST_F(HelpTest, MissingOrUnopenablePageGivesAClearMessage)
 {
     window->setHelpFolder(path("nowhere"));
