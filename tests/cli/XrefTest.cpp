@@ -29,14 +29,3 @@ TEST(XrefTest, PrintsOneTabSeparatedLinePerDeviceInDeviceOrder)
                                       "D700\t-\t-\t0009 0010\n"));
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }
-
-TEST(XrefTest, RefusesOtherFileKindsAndMissingFiles)
-{
-    TempFolder dir;
-    for (const QString& name : {QStringLiteral("p.lad"), QStringLiteral("missing.ins")}) {
-        const CliRun run = runCli({"xref", dir.path(name)});
-        EXPECT_EQ(run.exitCode, 2) << name.toStdString();
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(name)) << run.err.toStdString();
-    }
-}

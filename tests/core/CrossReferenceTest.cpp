@@ -76,19 +76,3 @@ TEST(CrossReference, EveryDeviceWithItsReadingDrivingAndOtherSteps)
                                   "D700 r:- d:- o:0012 0013",
                               }));
 }
-
-TEST(CrossReference, DevicesSortByLetterThenNumber)
-{
-    const ProgramStore store =
-        programOf({"LD M100", "LD Y40", "ORB", "OUT Y30", "LD X7", "OUT Y31", "LD X10", "END"});
-    QStringList names;
-    for (const DeviceUse& use : crossReference(store))
-        names << use.device.name();
-    EXPECT_EQ(names, (QStringList{"X7", "X10", "Y30", "Y31", "Y40", "M100"}));
-}
-
-TEST(CrossReference, StepListFillsStepNumbers)
-{
-    EXPECT_EQ(stepList({}), QStringLiteral("-"));
-    EXPECT_EQ(stepList({3, 12, 1999}), QStringLiteral("0003 0012 1999"));
-}
