@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +55,8 @@ PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* 
 
     const auto [buttons, ok, cancel] =
         okCancelButtons(this, QStringLiteral("cmdOK"), QStringLiteral("cmdCancel"));
+    auto* preview = button("cmdPreview", QStringLiteral("预览"));
+    buttons->addButton(preview, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(content);
     layout->addWidget(printerBox);
@@ -62,6 +65,7 @@ PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* 
     resetPrinter();
 
     connect(config, &QPushButton::clicked, this, &PrintDialog::setUpPrinter);
+    connect(preview, &QPushButton::clicked, this, &PrintDialog::previewChosen);
     // Printing leaves the dialog open for another printout.
     connect(buttons, &QDialogButtonBox::accepted, this, &PrintDialog::printChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrintDialog::reject);
@@ -77,15 +81,32 @@ void PrintDialog::setUpPrinter()
     m_printerName->setText(QStringLiteral("打印机: ") + target);
 }
 
+bool PrintDialog::printChosenOn(QPrinter& printer, QString& error) const
+{
+    if (m_ladder->isChecked())
+        return LadderPrintout(m_project.program().projectName, m_project.grid(),
+                              QDateTime::currentDateTime())
+            .print(printer, error);
+    return InsListPrintout(m_project.program()).print(printer, error);
+}
+
+// The preview draws the same pages as the printer would receive.
+void PrintDialog::previewChosen()
+{
+    QPrintPreviewDialog preview(m_printer.get(), this);
+    preview.setObjectName(QStringLiteral("frmPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        QString error;
+        if (!printChosenOn(*printer, error))
+            m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle, error);
+    });
+    m_prompts.runDialog(preview);
+}
+
 void PrintDialog::printChosen()
 {
     QString error;
-    const bool printed = m_ladder->isChecked()
-                             ? LadderPrintout(m_project.program().projectName, m_project.grid(),
-                                              QDateTime::currentDateTime())
-                                   .print(*m_printer, error)
-                             : InsListPrintout(m_project.program()).print(*m_printer, error);
-    if (!printed) {
+    if (!printChosenOn(*m_printer, error)) {
         // A printer that failed to start stays busy and refuses new settings, so the default
         // one takes its place, in the label too.
         resetPrinter();

@@ -26,6 +26,8 @@ public:
 private:
     void setUpPrinter();
     void printChosen();
+    void previewChosen();
+    bool printChosenOn(QPrinter& printer, QString& error) const;
     // Back to the system's default printer, as the dialog opened with.
     void resetPrinter();
 

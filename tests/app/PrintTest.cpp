@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -217,6 +218,30 @@ TEST_F(PrintDialogTest, LadderChoicePrintsTheLadderUpToItsEnd)
     auto* option = dialog.findChild<QRadioButton*>("optPrint_1");
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     EXPECT_EQ(printTo(dialog, path("ladder.pdf")), 2);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(PrintDialogTest, PreviewShowsThePagesOfTheChosenPrintout)
+{
+    project.grid().cell(GridPos::at(30, 9).index) =
+        Cell{kFunctionBox, kPlainEdge, kPlainEdge, {}, "END"};
+    project.program().step(200) = Step{"END", {}, {}};
+    PrintDialog dialog(project, prompts, window.get());
+    dialog.show();
+    int pages[2] = {-1, -1};
+    for (int choice : {0, 1}) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("optPrint_%1").arg(choice))
+            ->setChecked(true);
+        prompts.dialogDriver = [&pages, choice](QDialog& preview) {
+            auto* view = preview.findChild<QPrintPreviewWidget*>();
+            ASSERT_NE(view, nullptr);
+            view->updatePreview();
+            pages[choice] = view->pageCount();
+        };
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdPreview"), Qt::LeftButton);
+    }
+    EXPECT_EQ(pages[0], 2) << "steps 0 to 200, 168 a page";
+    EXPECT_EQ(pages[1], 2) << "rows 0 to 30 of the ladder";
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
