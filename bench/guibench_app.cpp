@@ -1,15 +1,14 @@
 // The desktop program's start-up to a shown main window, and opening a full project from it.
 #include "../tests/app/FakePrompts.h"
+#include "GuiBenchMain.h"
 #include "app/MainWindow.h"
 #include "app/StartWindow.h"
 #include "core/Project.h"
 #include "files/ProjectFiles.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 
 using namespace ladrix;
 
@@ -88,11 +87,5 @@ BENCHMARK(BM_OpenFullProjectFromWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ladrix::runGuiBenchmarks(argc, argv);
 }

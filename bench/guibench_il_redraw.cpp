@@ -1,10 +1,9 @@
 // A full redraw of the instruction-list editor's page: twenty rows, labels and block marks.
+#include "GuiBenchMain.h"
 #include "core/Project.h"
 #include "il/InstrEditor.h"
 
-#include <QApplication>
 #include <QScrollBar>
-#include <benchmark/benchmark.h>
 
 using namespace ladrix;
 
@@ -74,11 +73,5 @@ BENCHMARK(BM_RedrawSamePage)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ladrix::runGuiBenchmarks(argc, argv);
 }

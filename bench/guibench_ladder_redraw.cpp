@@ -1,12 +1,11 @@
 // The ladder editor's view: a full redraw of its 100 cells, and one step of the scroll bar,
 // over a grid drawn from a program of contacts, branches, timers and boxes.
+#include "GuiBenchMain.h"
 #include "core/Project.h"
 #include "ladder/LadderDrawer.h"
 #include "ladder/ui/LadderEditor.h"
 
-#include <QApplication>
 #include <QScrollBar>
-#include <benchmark/benchmark.h>
 
 using namespace ladrix;
 
@@ -66,11 +65,5 @@ BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ladrix::runGuiBenchmarks(argc, argv);
 }

@@ -17,6 +17,5 @@ inline const QString kDrives = QStringLiteral("驱动");
 inline const QString kOthers = QStringLiteral("其他");
 inline const QString kXrefCount = QStringLiteral("共%1个器件");
 
-inline const QString kExit = QStringLiteral("退出");
 
 } // namespace ladrix::checktexts

@@ -1,18 +1,11 @@
 #include "XrefWindow.h"
 
 #include "CheckTexts.h"
-#include "InstrEditor.h"
-#include "ReportKeys.h"
 #include "core/Project.h"
 #include "core/TextHelpers.h"
-#include "widgets/RowFont.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
 
@@ -88,62 +81,26 @@ QTreeWidgetItem* deviceRow(const DeviceUse& use, const ProgramStore& store)
 } // namespace
 
 XrefWindow::XrefWindow(Project& project, InstrEditor& editor, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_project(project), m_editor(editor)
+    : StepListWindow(project, editor, parent)
 {
     using namespace checktexts;
     setObjectName(QStringLiteral("frmXref"));
     setWindowTitle(kXrefTitle);
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setFont(rowFont());
-
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("tvwXref"));
     m_table->setColumnCount(ColumnCount);
     m_table->setHeaderLabels({kDevice, kReads, kDrives, kOthers});
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setUniformRowHeights(true);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(DeviceColumn, Qt::AscendingOrder);
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("labCount"));
-    auto* exit = new QPushButton(kExit, this);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setAutoDefault(false);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_count, 1);
-    bottom->addWidget(exit);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    layout->addLayout(bottom);
-
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
     // A double click on a device row also expands it; its first step is shown as well.
-    connect(m_table, &QTreeWidget::itemDoubleClicked, this, &XrefWindow::showSelected);
-    m_table->installEventFilter(this);
-    connect(&m_project, &Project::stepsChanged, this, [this] {
-        if (isVisible())
-            refresh();
-    });
-    connect(&m_project, &Project::stateChanged, this, [this] {
-        if (!m_project.isOpen())
-            close();
-    });
+    setView(m_table);
     resize(640, 400);
-}
-
-bool XrefWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_table && isEnterKey(event)) {
-        showSelected();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void XrefWindow::refresh()
 {
-    const ProgramStore& store = m_project.program();
+    const ProgramStore& store = project().program();
     const QList<DeviceUse> uses = crossReference(store);
     QList<QTreeWidgetItem*> rows;
     rows.reserve(uses.size());
@@ -153,7 +110,7 @@ void XrefWindow::refresh()
     m_table->addTopLevelItems(rows);
     for (int c = 0; c < ColumnCount; ++c)
         m_table->resizeColumnToContents(c);
-    m_count->setText(checktexts::kXrefCount.arg(uses.size()));
+    setCount(checktexts::kXrefCount.arg(uses.size()));
 }
 
 int XrefWindow::stepOf(const QTreeWidgetItem* item)
@@ -166,7 +123,7 @@ void XrefWindow::showSelected()
     const QList<QTreeWidgetItem*> selected = m_table->selectedItems();
     if (selected.isEmpty())
         return;
-    showStepInEditor(m_editor, stepOf(selected.first()));
+    showStep(stepOf(selected.first()));
 }
 
 } // namespace ladrix

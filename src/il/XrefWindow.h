@@ -1,26 +1,19 @@
 #pragma once
 
+#include "StepListWindow.h"
 #include "core/CrossReference.h"
 
-#include <QWidget>
-
-class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace ladrix {
 
-class InstrEditor;
-class Project;
-
 // The cross-reference: one row per device with the steps that read it, drive it or name it as
 // a mark or label, and under it one row per step. Rows sort by any column, by device at
-// first. A double click or Enter shows the row's step in the editor (a device row: its first
-// step). It follows every change of the program, stays on top without taking the focus and
-// closes when the project does.
+// first. A device row shows its first step.
 //
-// Child objectNames: the table "tvwXref", the count "labCount" and the button "cmdExit".
-class XrefWindow final : public QWidget {
+// Child objectNames: the table "tvwXref".
+class XrefWindow final : public StepListWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(XrefWindow)
 
@@ -29,22 +22,14 @@ public:
 
     XrefWindow(Project& project, InstrEditor& editor, QWidget* parent = nullptr);
 
-    // Builds the table again from the program.
-    void refresh();
+    void refresh() override;
     QTreeWidget* table() const { return m_table; }
     // The step a row stands for: its own, or a device's first.
     static int stepOf(const QTreeWidgetItem* item);
-    // Scrolls the editor to the step of the current row.
-    void showSelected();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showSelected() override;
 
 private:
-    Project& m_project;
-    InstrEditor& m_editor;
     QTreeWidget* m_table = nullptr;
-    QLabel* m_count = nullptr;
 };
 
 } // namespace ladrix
