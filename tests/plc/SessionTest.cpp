@@ -205,33 +205,3 @@ TEST(SessionFaults, FaultInsideAnOperationEndsItWithItsNumber)
         EXPECT_EQ(r.dialogText, QString::fromUtf8(row.text));
     }
 }
-
-// Closing the online window mid-transfer: the transfer stops after its current step and the
-// port is closed once it has.
-TEST_F(Session, CancelAndCloseStopsTheTransferThenClosesThePort)
-{
-    ASSERT_TRUE(await(session, [&] { return session.openPort(QStringLiteral("sim")); }));
-    QObject::connect(&session, &PlcSession::keyExchanged, &session, [&](const KeyResult& k) {
-        if (k.key == key::Plus)
-            session.cancelAndClose();
-    });
-    const auto read = await(session, [&] {
-        return session.readProgram(ReadRange{0, 999, 0, false}, 999);
-    });
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->outcome, SequenceOutcome::Cancelled);
-    EXPECT_LT(read->steps.size(), 10u);
-    QTest::qWait(50); // the close that was queued behind the read, if any
-    const auto keys = await(session, [&] { return session.sendKeys({227}); });
-    ASSERT_TRUE(keys);
-    EXPECT_EQ(keys->outcome, SequenceOutcome::LinkFailed);
-    EXPECT_EQ(keys->message, u"未连接");
-}
-
-TEST_F(Session, PortOfANumberThatNamesNoDeviceIsNotAvailable)
-{
-    const auto r = await(session, [&] { return session.probePort(250); });
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->kind, SequenceKind::Probe);
-    EXPECT_EQ(r->outcome, SequenceOutcome::LinkFailed);
-}
