@@ -3,12 +3,13 @@
 // timer: max_block_ms, the most processor time the window's thread spent without coming back to
 // its event loop (target: never above 16 ms), and max_gap_ms, the longest wall time, which also
 // counts the time the system gave to other processes.
+#include "GuiBenchMain.h"
+
 #include "core/Project.h"
 #include "plc/PlcSession.h"
 #include "plc/PortChoice.h"
 #include "plc/ui/OnlineWindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -191,12 +192,9 @@ BENCHMARK(BM_MonitorPolling)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
+    // The window connects to the port stored for the user: the simulated controller here.
+    const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     savePortSetting(QStringLiteral("sim"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
