@@ -68,16 +68,19 @@ void writePairs(ClassicTextWriter& writer, const QList<StepPair>& pairs)
     }
 }
 
+void writeCell(ClassicTextWriter& writer, const Cell& cell)
+{
+    writer.writeInteger(cell.type);
+    writer.writeInteger(cell.left);
+    writer.writeInteger(cell.right);
+    writer.writeText(cell.dev);
+    writer.writeText(cell.data);
+}
+
 void writeCells(ClassicTextWriter& writer, const LadderGrid& grid)
 {
-    for (int i = 0; i <= LadderGrid::kLastIndex; ++i) {
-        const Cell& cell = grid.cell(i);
-        writer.writeInteger(cell.type);
-        writer.writeInteger(cell.left);
-        writer.writeInteger(cell.right);
-        writer.writeText(cell.dev);
-        writer.writeText(cell.data);
-    }
+    for (int i = 0; i <= LadderGrid::kLastIndex; ++i)
+        writeCell(writer, grid.cell(i));
 }
 
 bool readPairs(ClassicTextReader& reader, QList<StepPair>& pairs)
@@ -89,13 +92,17 @@ bool readPairs(ClassicTextReader& reader, QList<StepPair>& pairs)
     return true;
 }
 
+bool readCell(ClassicTextReader& reader, Cell& cell)
+{
+    return readCode(reader, cell.type, isElementCode) && readCode(reader, cell.left, isEdgeCode) &&
+           readCode(reader, cell.right, isEdgeCode) && reader.readText(cell.dev) &&
+           reader.readText(cell.data);
+}
+
 bool readCells(ClassicTextReader& reader, LadderGrid& grid)
 {
     for (int i = 0; i <= LadderGrid::kLastIndex; ++i) {
-        Cell& cell = grid.cell(i);
-        if (!readCode(reader, cell.type, isElementCode) ||
-            !readCode(reader, cell.left, isEdgeCode) || !readCode(reader, cell.right, isEdgeCode) ||
-            !reader.readText(cell.dev) || !reader.readText(cell.data))
+        if (!readCell(reader, grid.cell(i)))
             return false;
     }
     return true;

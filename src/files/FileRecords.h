@@ -21,11 +21,13 @@ QList<StepPair> filePairs(const ProgramStore& store);
 void applyFilePairs(const QList<StepPair>& pairs, ProgramStore& store);
 
 void writePairs(ClassicTextWriter& writer, const QList<StepPair>& pairs);
+void writeCell(ClassicTextWriter& writer, const Cell& cell);
 void writeCells(ClassicTextWriter& writer, const LadderGrid& grid);
 
 // Read into the entries in order; each returns false when the input ended first, leaving the
 // entries not read as they were.
 bool readPairs(ClassicTextReader& reader, QList<StepPair>& pairs);
+bool readCell(ClassicTextReader& reader, Cell& cell);
 bool readCells(ClassicTextReader& reader, LadderGrid& grid);
 
 } // namespace ladrix
