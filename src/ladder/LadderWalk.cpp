@@ -2,13 +2,16 @@
 
 #include "LadderCompiler.h"
 
+#include <algorithm>
+
 namespace ladrix {
 
 namespace {
 
-// Every pass moves a position right or down, changes depth or starts a rung; a malformed grid
-// can make the walk revisit cells, so the number of passes is bounded as well.
-constexpr int kMaxPasses = 64 * LadderGrid::kSize;
+// Every pass moves a position right or down, changes depth or starts a rung: a well-formed grid
+// takes one pass per cell in use. A malformed grid can make the walk revisit cells, so the number
+// of passes is bounded as well, at a few per cell.
+constexpr int kMaxPasses = 4 * LadderGrid::kSize;
 constexpr int kLastRow = LadderGrid::kRows - 1;
 
 bool isContactCode(qint16 type)
@@ -197,6 +200,7 @@ void LadderWalk::run()
         const int pos = m_walkPos[m_depth];
         if (pos < 0 || pos >= LadderGrid::kLastIndex)
             break;
+        m_lowestRow = std::max(m_lowestRow, pos / LadderGrid::kColumns);
         if (m_depth == 0) {
             lookForBranches(pos);
             emitMainRow(pos);
@@ -363,7 +367,9 @@ void LadderWalk::nextRung()
         nextStepRung();
         return;
     }
-    for (int r = m_row + 1; r <= kLastRow; ++r) {
+    // Rows that branches of the rungs above reached hold no rung of their own: in a malformed
+    // grid where they do, walking them again from every rung above would take rows squared.
+    for (int r = std::max(m_row, m_lowestRow) + 1; r <= kLastRow; ++r) {
         const int first = r * LadderGrid::kColumns;
         if (at(first).type != kEmpty && !leftLinked(first - LadderGrid::kColumns)) {
             startRung(first);
@@ -381,7 +387,8 @@ void LadderWalk::nextStepRung()
         if (!rightLinked(r * LadderGrid::kColumns))
             break;
         const int cell = (r + 1) * LadderGrid::kColumns + m_stepColumn;
-        if (at(cell).type != kEmpty && !leftLinked(cell - LadderGrid::kColumns)) {
+        if (r + 1 > m_lowestRow && at(cell).type != kEmpty &&
+            !leftLinked(cell - LadderGrid::kColumns)) {
             startRung(cell);
             return;
         }

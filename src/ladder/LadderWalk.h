@@ -80,6 +80,8 @@ private:
     bool m_stepMode = false;
     int m_stepColumn = 0;
     bool m_stopped = false;
+    // Lowest row the walk has reached: a rung never starts on a row an earlier rung walked.
+    int m_lowestRow = 0;
 };
 
 } // namespace ladrix
