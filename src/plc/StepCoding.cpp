@@ -173,6 +173,11 @@ bool wordKeepsStep(const Step& step)
     if (ins != u"K" &&
         (ins.isEmpty() || ins == u"ANB" || ins == u"ORB" || ins == u"NOP" || ins == u"END"))
         return true;
+    // The word drops the operand's first character as its device letter: an operand that
+    // starts with its number (999 kept from a ZK1 file) would arrive without its first digit.
+    const QString data = step.data.trimmed();
+    if (ins != u"K" && !data.isEmpty() && !data.at(0).isLetter())
+        return false;
     const QByteArray word = encodeStep(step);
     return stepAccepted(step, decodeWord(static_cast<std::uint8_t>(word.at(0)),
                                          static_cast<std::uint8_t>(word.at(1))));
