@@ -58,7 +58,9 @@ bool isKeyCode(std::uint8_t byte)
 
 QByteArray reply(int code, int d1, int d2, int d3)
 {
-    auto digit = [](int d) { return static_cast<char>(d >= 0 && d <= 15 ? d : kBlankDigit); };
+    // A word that holds no digit in a place (line noise stored by a high-speed write) shows a
+    // blank there: the display has no other signs.
+    auto digit = [](int d) { return static_cast<char>(d >= 0 && d <= 9 ? d : kBlankDigit); };
     QByteArray r(kReplySize, '\0');
     r[1] = static_cast<char>(code);
     r[2] = digit(d1);
