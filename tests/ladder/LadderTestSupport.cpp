@@ -98,9 +98,9 @@ QString pictureOf(const LadderGrid& g, int first, int last)
     return rows.join('\n');
 }
 
-QString checkDrawnGrid(const LadderGrid& g)
+QString checkDrawnGrid(const LadderGrid& g, int cells)
 {
-    for (int i = 0; i < LadderGrid::kSize; ++i) {
+    for (int i = 0; i < cells; ++i) {
         const Cell& c = g.cell(i);
         const bool element = c.type != kEmpty && c.type != kLine;
         const auto edgeOk = [&](qint16 e) {

@@ -33,8 +33,8 @@ QString pictureOf(const LadderGrid& g, int first, int last);
 
 // Well-formedness that every drawing keeps: codes only where they belong, texts only on
 // elements, outputs only in column 9, no link down to nothing. Empty when it holds, else the
-// first breach.
-QString checkDrawnGrid(const LadderGrid& g);
+// first breach. Only the first `cells` cells are looked at.
+QString checkDrawnGrid(const LadderGrid& g, int cells = LadderGrid::kSize);
 
 // Random well-formed programs for the round trips. Rungs are series and parallel contacts,
 // nested LD...ORB and LD...ANB blocks up to depth 4, stacked outputs (timers and counters with
