@@ -1,0 +1,55 @@
+#include "FuzzSupport.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <algorithm>
+
+namespace ladrix::fuzz {
+
+QString scratchFile(const QString& name, const QByteArray& bytes)
+{
+    static const QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the scratch file %s", qPrintable(path));
+    return path;
+}
+
+void reset(ProgramStore& store)
+{
+    store.clearSteps();
+    store.clearClipboard();
+    store.plcType = 0;
+    store.curStep = 0;
+    store.blockStart = -1;
+    store.blockEnd = -1;
+    store.projectName.clear();
+    store.projectFile.clear();
+}
+
+void clearFirst(LadderGrid& grid, int cells)
+{
+    for (int i = 0; i < cells; ++i)
+        grid.cell(i) = Cell{};
+}
+
+QString throughGbk(const QString& text)
+{
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return text;
+    // Opening the code page is costly. A text is followed by its line end, as in a file, so that
+    // a lone surrogate at its end is written as "?" rather than held back for what follows.
+    static QStringEncoder encoder("GBK");
+    static QStringDecoder decoder("GBK");
+    encoder.resetState();
+    decoder.resetState();
+    const QString line = decoder.decode(encoder.encode(text + QStringLiteral("\r\n")));
+    return line.chopped(2);
+}
+
+} // namespace ladrix::fuzz
