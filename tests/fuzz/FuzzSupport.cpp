@@ -1,6 +1,8 @@
 #include "FuzzSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -10,7 +12,12 @@ namespace ladrix::fuzz {
 
 QString scratchFile(const QString& name, const QByteArray& bytes)
 {
-    static const QTemporaryDir folder;
+    // In memory where the system offers it: a file rewritten for every run would otherwise be
+    // flushed to the disk each time.
+    static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                          ? QStringLiteral("/dev/shm/ladrix-fuzz-XXXXXX")
+                                          : QDir::tempPath() +
+                                                QStringLiteral("/ladrix-fuzz-XXXXXX"));
     const QString path = folder.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())

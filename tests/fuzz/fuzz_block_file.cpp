@@ -18,7 +18,7 @@ int blockFile(const std::uint8_t* data, std::size_t size)
         checkPair(pair);
 
     static ProgramStore store;
-    reset(store);
+    store.clearSteps();
     store.plcType = 1;
     const Step first{QStringLiteral("LD"), QStringLiteral("X0"), QStringLiteral("first")};
     store.step(0) = first;
