@@ -217,9 +217,12 @@ void OnlineWindow::showEvent(QShowEvent* event)
 
 void OnlineWindow::closeEvent(QCloseEvent* event)
 {
-    // Whatever runs stops after its current step, and the port closes behind it.
-    m_client->cancelAndClose();
+    // Whatever runs stops after its current step, and the port closes behind it. Its result
+    // is dropped: a read the user walked away from does not replace the program.
     m_monitor->stopPolling();
+    disconnect(m_client, nullptr, this, nullptr);
+    disconnect(m_client, nullptr, m_monitor, nullptr);
+    m_client->cancelAndClose();
     event->accept();
 }
 
