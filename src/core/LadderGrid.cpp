@@ -10,7 +10,7 @@ void checkIndex(int i)
 {
     if (!LadderGrid::inRange(i))
         throw RuntimeError(RuntimeError::SubscriptOutOfRange,
-                           QStringLiteral("下标越界: 单元 %1").arg(i));
+                           QCoreApplication::translate("LadderGrid", "下标越界: 单元 %1").arg(i));
 }
 
 } // namespace

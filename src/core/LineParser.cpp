@@ -4,6 +4,8 @@
 #include "NumberReading.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 namespace ladrix {
 
 int splitLine(QString& line, QString& ins, QString& rem, QStringList& args)
@@ -26,8 +28,10 @@ int splitLine(QString& line, QString& ins, QString& rem, QStringList& args)
         if (operand.isEmpty())
             continue;
         if (args.size() >= kMaxOperands)
-            throw RuntimeError(RuntimeError::SubscriptOutOfRange,
-                               QStringLiteral("下标越界: 操作数超过 %1 个").arg(kMaxOperands));
+            throw RuntimeError(
+                RuntimeError::SubscriptOutOfRange,
+                QCoreApplication::translate("LineParser", "下标越界: 操作数超过 %1 个")
+                    .arg(kMaxOperands));
         args << operand;
     }
     return int(args.size());
@@ -37,7 +41,7 @@ QString checkIns(QString& ins, const QString& data)
 {
     ins = ins.toLower();
     if (!isMnemonic(ins))
-        return QStringLiteral("错误的指令") + ins.toUpper();
+        return QCoreApplication::translate("LineParser", "错误的指令%1").arg(ins.toUpper());
     if (data.isEmpty())
         return QString();
 
@@ -58,11 +62,12 @@ QString checkIns(QString& ins, const QString& data)
                 digits.mid(numberLength(digits)).trimmed().isEmpty();
     }
     if (!valid)
-        return QStringLiteral("无效的器件号") + data;
+        return QCoreApplication::translate("LineParser", "无效的器件号%1").arg(data);
 
     const QString accepted = acceptedDevices(ins);
     if (!accepted.isEmpty() && !accepted.contains(letter))
-        return QStringLiteral("指令") + ins + QStringLiteral("不支持") + letter;
+        return QCoreApplication::translate("LineParser", "指令%1不支持%2")
+            .arg(ins, QString(letter));
     return QString();
 }
 

@@ -100,8 +100,9 @@ qint16 toInteger16(double value, QStringView source)
 {
     const double rounded = std::nearbyint(value); // default rounding mode: half to even
     if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
-        throw RuntimeError(RuntimeError::Overflow,
-                           QStringLiteral("溢出: %1").arg(source.toString()));
+        throw RuntimeError(
+            RuntimeError::Overflow,
+            QCoreApplication::translate("NumberReading", "溢出: %1").arg(source.toString()));
     return static_cast<qint16>(rounded);
 }
 

@@ -7,6 +7,7 @@
 #include "RuntimeError.h"
 #include "TextHelpers.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -15,27 +16,34 @@ namespace ladrix {
 
 namespace {
 
-// The check's texts; %1 is the step's instruction ("LD X1") unless said otherwise.
-const QString kNoEnd = QStringLiteral("程序没有END指令");
+// The check's texts, translated where a message is made; %1 is the step's instruction ("LD X1")
+// unless said otherwise.
+const char* const kNoEnd = QT_TRANSLATE_NOOP("ProgramCheck", "程序没有END指令");
 // %1 the number of steps.
-const QString kAfterEnd = QStringLiteral("END之后还有%1个非空步");
-const QString kNotJoined = QStringLiteral("%1开始的块没有用ANB或ORB连接");
-const QString kNothingToJoin = QStringLiteral("%1之前没有两个可以连接的块");
-const QString kNoBlock = QStringLiteral("%1之前没有LD或LDI");
+const char* const kAfterEnd = QT_TRANSLATE_NOOP("ProgramCheck", "END之后还有%1个非空步");
+const char* const kNotJoined = QT_TRANSLATE_NOOP("ProgramCheck", "%1开始的块没有用ANB或ORB连接");
+const char* const kNothingToJoin = QT_TRANSLATE_NOOP("ProgramCheck", "%1之前没有两个可以连接的块");
+const char* const kNoBlock = QT_TRANSLATE_NOOP("ProgramCheck", "%1之前没有LD或LDI");
 // %1 the number of blocks the controller holds.
-const QString kTooManyBlocks = QStringLiteral("同时打开的块超过%1个");
-const QString kNoOutput = QStringLiteral("%1开始的触点没有驱动输出");
-const QString kNoConstant = QStringLiteral("%1之后没有K步");
-const QString kEmptyConstant = QStringLiteral("%1的K步没有设定值");
-const QString kStrayConstant = QStringLiteral("%1之前没有定时器或计数器的OUT");
+const char* const kTooManyBlocks = QT_TRANSLATE_NOOP("ProgramCheck", "同时打开的块超过%1个");
+const char* const kNoOutput = QT_TRANSLATE_NOOP("ProgramCheck", "%1开始的触点没有驱动输出");
+const char* const kNoConstant = QT_TRANSLATE_NOOP("ProgramCheck", "%1之后没有K步");
+const char* const kEmptyConstant = QT_TRANSLATE_NOOP("ProgramCheck", "%1的K步没有设定值");
+const char* const kStrayConstant =
+    QT_TRANSLATE_NOOP("ProgramCheck", "%1之前没有定时器或计数器的OUT");
 // %1 the device, %2 the step that drove it first.
-const QString kDoubleCoil = QStringLiteral("双线圈：%1已在步%2输出");
-const QString kNoMcr = QStringLiteral("%1没有对应的MCR");
-const QString kNoMc = QStringLiteral("%1之前没有对应的MC");
-const QString kNoEjp = QStringLiteral("%1之后没有对应的EJP");
-const QString kTwoEjp = QStringLiteral("%1重复，跳转目标不明确");
-const QString kNoRet = QStringLiteral("%1开始的步进梯形图没有RET");
-const QString kNoStl = QStringLiteral("%1之前没有STL");
+const char* const kDoubleCoil = QT_TRANSLATE_NOOP("ProgramCheck", "双线圈：%1已在步%2输出");
+const char* const kNoMcr = QT_TRANSLATE_NOOP("ProgramCheck", "%1没有对应的MCR");
+const char* const kNoMc = QT_TRANSLATE_NOOP("ProgramCheck", "%1之前没有对应的MC");
+const char* const kNoEjp = QT_TRANSLATE_NOOP("ProgramCheck", "%1之后没有对应的EJP");
+const char* const kTwoEjp = QT_TRANSLATE_NOOP("ProgramCheck", "%1重复，跳转目标不明确");
+const char* const kNoRet = QT_TRANSLATE_NOOP("ProgramCheck", "%1开始的步进梯形图没有RET");
+const char* const kNoStl = QT_TRANSLATE_NOOP("ProgramCheck", "%1之前没有STL");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ProgramCheck", text);
+}
 
 QString mnemonicOf(const Step& step)
 {
@@ -96,9 +104,9 @@ private:
         int state; // the STL state the output belongs to; -1 outside step ladders
     };
 
-    void report(int step, CheckKind kind, const QString& text)
+    void report(int step, CheckKind kind, const char* text)
     {
-        m_out.append({step, kind, text.arg(instructionOf(m_store.step(step)))});
+        m_out.append({step, kind, translated(text).arg(instructionOf(m_store.step(step)))});
     }
 
     void visit(int i, const Step& step, const QString& ins)
@@ -125,7 +133,8 @@ private:
             m_afterOutput = false;
         }
         if (int(m_blocks.size()) == ProgramEvaluator::kMaxBlocks)
-            m_out.append({i, CheckKind::Block, kTooManyBlocks.arg(ProgramEvaluator::kMaxBlocks)});
+            m_out.append({i, CheckKind::Block,
+                          translated(kTooManyBlocks).arg(ProgramEvaluator::kMaxBlocks)});
         m_blocks.push_back(i);
     }
 
@@ -216,9 +225,9 @@ private:
         std::vector<Coil>& coils = m_coils[device.order()];
         for (const Coil& c : coils) {
             if (c.state < 0 || m_state < 0 || c.state == m_state) {
-                m_out.append(
-                    {i, CheckKind::DoubleCoil,
-                     kDoubleCoil.arg(device.name(), padZeroCopy(QString::number(c.step), 4))});
+                m_out.append({i, CheckKind::DoubleCoil,
+                              translated(kDoubleCoil)
+                                  .arg(device.name(), padZeroCopy(QString::number(c.step), 4))});
                 break;
             }
         }
@@ -272,7 +281,7 @@ void checkEnd(const ProgramStore& store, int last, QList<CheckMessage>& out)
     if (last < 0 || mnemonicOf(store.step(last)) != u"END") {
         // Where the END belongs: after the last step, as far as the model reaches.
         const int step = std::min(last + 1, std::max(last, store.maxStep()));
-        out.append({step, CheckKind::End, kNoEnd});
+        out.append({step, CheckKind::End, translated(kNoEnd)});
         return;
     }
     int first = -1;
@@ -285,7 +294,7 @@ void checkEnd(const ProgramStore& store, int last, QList<CheckMessage>& out)
         ++count;
     }
     if (count > 0)
-        out.append({first, CheckKind::End, kAfterEnd.arg(count)});
+        out.append({first, CheckKind::End, translated(kAfterEnd).arg(count)});
 }
 
 } // namespace

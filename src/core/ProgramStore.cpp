@@ -10,7 +10,7 @@ void checkIndex(int i)
 {
     if (!ProgramStore::inRange(i))
         throw RuntimeError(RuntimeError::SubscriptOutOfRange,
-                           QStringLiteral("下标越界: 步 %1").arg(i));
+                           QCoreApplication::translate("ProgramStore", "下标越界: 步 %1").arg(i));
 }
 
 } // namespace

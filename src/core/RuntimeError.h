@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -8,7 +9,7 @@ namespace ladrix {
 // Title of the message box that reports run-time fault number `number`: "错误 6".
 inline QString errorTitle(int number)
 {
-    return QStringLiteral("错误 %1").arg(number);
+    return QCoreApplication::translate("RuntimeError", "错误 %1").arg(number);
 }
 
 // A fault inside a command, reported to the user as "错误 N" with its description.
@@ -31,7 +32,10 @@ public:
     }
 
     // What an allocation that failed inside a command is reported as.
-    static RuntimeError outOfMemory() { return {OutOfMemory, QStringLiteral("内存不足")}; }
+    static RuntimeError outOfMemory()
+    {
+        return {OutOfMemory, QCoreApplication::translate("RuntimeError", "内存不足")};
+    }
 
     int number() const { return m_number; }
     QString description() const { return m_description; }

@@ -6,6 +6,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,8 +23,9 @@ QString shown(const QString& path)
 
 QString savedFileText(FileKind kind)
 {
-    return kind == FileKind::Project ? QStringLiteral("工程文件已保存，但注释未能保存。")
-                                     : QStringLiteral("指令表文件已保存，但注释未能保存。");
+    return kind == FileKind::Project
+               ? QCoreApplication::translate("CommentFile", "工程文件已保存，但注释未能保存。")
+               : QCoreApplication::translate("CommentFile", "指令表文件已保存，但注释未能保存。");
 }
 
 // A line "12,text": the step number before the first comma, the comment after it.
@@ -59,7 +61,8 @@ FileStatus removeStale(const QString& path, FileKind kind)
     return FileStatus::failure(
         RuntimeError::PathFileAccess,
         savedFileText(kind) +
-            QStringLiteral("无法删除旧的注释文件 %1：%2").arg(shown(path), file.errorString()));
+            QCoreApplication::translate("CommentFile", "无法删除旧的注释文件 %1：%2")
+                .arg(shown(path), file.errorString()));
 }
 
 void setComments(ProgramStore& store, const QStringList& comments, int last)
@@ -137,7 +140,8 @@ FileStatus readCommentList(const QString& programPath, FileKind kind, QStringLis
         return true;
     });
     if (!status) {
-        status.message = QStringLiteral("注释未能读入。") + status.message;
+        status.message =
+            QCoreApplication::translate("CommentFile", "注释未能读入。") + status.message;
         return status;
     }
     comments = read;

@@ -5,6 +5,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,20 +28,22 @@ FileStatus openForReading(QFile& file)
 {
     const QString path = file.fileName();
     if (path.isEmpty() || !QFileInfo::exists(path))
-        return FileStatus::failure(RuntimeError::FileNotFound,
-                                   QStringLiteral("文件未找到：%1").arg(shown(path)));
+        return FileStatus::failure(
+            RuntimeError::FileNotFound,
+            QCoreApplication::translate("FileAccess", "文件未找到：%1").arg(shown(path)));
     // Devices and pipes could feed the reader without end; only plain files are program files.
     const QFileInfo info(path);
     if (!info.isFile())
-        return FileStatus::failure(RuntimeError::PathFileAccess,
-                                   QStringLiteral("无法读取 %1：%2")
-                                       .arg(shown(path), info.isDir()
-                                                             ? QStringLiteral("这是一个文件夹")
-                                                             : QStringLiteral("这不是普通文件")));
-    if (!file.open(QIODevice::ReadOnly))
         return FileStatus::failure(
             RuntimeError::PathFileAccess,
-            QStringLiteral("无法读取文件 %1：%2").arg(shown(path), file.errorString()));
+            QCoreApplication::translate("FileAccess", "无法读取 %1：%2")
+                .arg(shown(path),
+                     info.isDir() ? QCoreApplication::translate("FileAccess", "这是一个文件夹")
+                                  : QCoreApplication::translate("FileAccess", "这不是普通文件")));
+    if (!file.open(QIODevice::ReadOnly))
+        return FileStatus::failure(RuntimeError::PathFileAccess,
+                                   QCoreApplication::translate("FileAccess", "无法读取文件 %1：%2")
+                                       .arg(shown(path), file.errorString()));
     return {};
 }
 
@@ -48,10 +51,11 @@ FileStatus writeAtomically(const QString& path, const QByteArray& bytes)
 {
     auto failure = [&path](const QString& reason) {
         return FileStatus::failure(RuntimeError::PathFileAccess,
-                                   QStringLiteral("无法写入文件 %1：%2").arg(shown(path), reason));
+                                   QCoreApplication::translate("FileAccess", "无法写入文件 %1：%2")
+                                       .arg(shown(path), reason));
     };
     if (path.isEmpty())
-        return failure(QStringLiteral("没有文件名"));
+        return failure(QCoreApplication::translate("FileAccess", "没有文件名"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
@@ -70,16 +74,19 @@ FileStatus readOutcome(const QString& path, const ClassicTextReader& reader, boo
     if (reader.readFailed())
         return FileStatus::failure(
             RuntimeError::PathFileAccess,
-            QStringLiteral("读取文件 %1 时出错，内容未被采用").arg(shown(path)));
+            QCoreApplication::translate("FileAccess", "读取文件 %1 时出错，内容未被采用")
+                .arg(shown(path)));
     FileStatus status;
     if (!complete) {
         status.truncated = true;
         status.number = RuntimeError::InputPastEndOfFile;
-        status.message = QStringLiteral("输入超出文件尾：文件 %1 不完整，只读入了其中已有的内容")
+        status.message = QCoreApplication::translate(
+                             "FileAccess", "输入超出文件尾：文件 %1 不完整，只读入了其中已有的内容")
                              .arg(shown(path));
     } else if (reader.damagedFields() > 0) {
         status.number = kTypeMismatch;
-        status.message = QStringLiteral("文件 %1 中有 %2 个值无法读取，相应内容保持原样")
+        status.message = QCoreApplication::translate(
+                             "FileAccess", "文件 %1 中有 %2 个值无法读取，相应内容保持原样")
                              .arg(shown(path))
                              .arg(reader.damagedFields());
     }
@@ -97,8 +104,9 @@ FileStatus readFields(const QString& path, const std::function<bool(ClassicTextR
     // Steps past what the format holds (a ZK1 file of a larger program, two files joined) are
     // dropped; the user has to know they did not arrive.
     if (status && complete && status.message.isEmpty() && !reader.atEndOfContent())
-        status.message =
-            QStringLiteral("文件 %1 比它的格式所容纳的长，多出的内容未被读入").arg(shown(path));
+        status.message = QCoreApplication::translate(
+                             "FileAccess", "文件 %1 比它的格式所容纳的长，多出的内容未被读入")
+                             .arg(shown(path));
     return status;
 }
 
@@ -114,7 +122,8 @@ FileStatus writeFields(const QString& path, qsizetype expectedLines,
     // characters, but the user has to know.
     if (status && !lossless)
         status.message =
-            QStringLiteral("文件 %1 已保存，但其中有的字符无法用 GBK 编码保存，已写成“?”")
+            QCoreApplication::translate(
+                "FileAccess", "文件 %1 已保存，但其中有的字符无法用 GBK 编码保存，已写成“?”")
                 .arg(shown(path));
     return status;
 }

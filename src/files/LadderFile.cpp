@@ -5,6 +5,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace ladrix {
@@ -28,7 +29,8 @@ FileStatus openLadder(const QString& path, LadderGrid& grid)
     if (status.truncated && lines == kLinesPerStep * ProgramStore::kFileSteps)
         return FileStatus::failure(
             RuntimeError::InputPastEndOfFile,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "LadderFile",
                 "文件 %1 不是梯形图文件：它有 %2 行，是指令表文件的行数。梯形图保持原样。")
                 .arg(QDir::toNativeSeparators(path))
                 .arg(lines));

@@ -3,6 +3,7 @@
 #include "CommentFile.h"
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace ladrix {
@@ -11,9 +12,9 @@ namespace {
 
 FileStatus unknownKind(const QString& path)
 {
-    return FileStatus::failure(
-        RuntimeError::PathFileAccess,
-        QStringLiteral("不认识的文件类型：%1").arg(QDir::toNativeSeparators(path)));
+    return FileStatus::failure(RuntimeError::PathFileAccess,
+                               QCoreApplication::translate("ProgramFile", "不认识的文件类型：%1")
+                                   .arg(QDir::toNativeSeparators(path)));
 }
 
 FileStatus readWithComments(const QString& path, FileKind kind, ProgramStore& store,

@@ -6,6 +6,8 @@
 
 #include "core/TextHelpers.h"
 
+#include <QCoreApplication>
+
 namespace ladrix {
 
 namespace {
@@ -63,7 +65,8 @@ FileStatus openProject(const QString& path, ProgramStore& store, LadderGrid& gri
     applyFilePairs(pairs, store);
     grid = std::move(cells);
     store.projectFile = path;
-    store.projectName = nameFromPath(path, name.isEmpty() ? QStringLiteral("新工程") : name);
+    store.projectName = nameFromPath(
+        path, name.isEmpty() ? QCoreApplication::translate("ProjectFile", "新工程") : name);
     return status;
 }
 

@@ -13,8 +13,8 @@ CheckReport::CheckReport(Project& project, InstrEditor& editor, QWidget* parent)
 {
     using namespace checktexts;
     setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(kCheckTitle);
-    auto* header = new QLabel(kCheckHeader, this);
+    setWindowTitle(kCheckTitle());
+    auto* header = new QLabel(kCheckHeader(), this);
     header->setObjectName(QStringLiteral("labHeader"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstCheck"));
@@ -32,8 +32,8 @@ void CheckReport::refresh()
     // After an edit the user goes on from the line they were at.
     if (row >= 0 && row < m_list->count())
         m_list->setCurrentRow(row);
-    setCount(m_messages.isEmpty() ? checktexts::kCheckClean
-                                  : checktexts::kCheckCount.arg(m_messages.size()));
+    setCount(m_messages.isEmpty() ? checktexts::kCheckClean()
+                                  : checktexts::kCheckCount().arg(m_messages.size()));
 }
 
 void CheckReport::showSelected()

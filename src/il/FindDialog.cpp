@@ -21,25 +21,25 @@ FindDialog::FindDialog(Project& project, InstrEditor& editor, QWidget* parent)
     using namespace iltexts;
     using namespace commontexts;
     setObjectName(QStringLiteral("frmFind"));
-    setWindowTitle(kFindTitle);
+    setWindowTitle(kFindTitle());
     setModal(true);
 
-    auto* frame = new QGroupBox(kFindFrame, this);
+    auto* frame = new QGroupBox(kFindFrame(), this);
     m_grid = new QGridLayout(frame);
-    std::tie(m_chkStep, m_txtStep) = addField("ChkStep", "txtStep", kStep, 0, 0);
-    std::tie(m_chkIns, m_txtIns) = addField("ChkIns", "txtIns", kIns, 1, 0);
-    std::tie(m_chkRIns, m_txtRIns) = addField("chkRIns", "txtRIns", kReplaceWith, 1, 2);
-    std::tie(m_chkData, m_txtData) = addField("ChkData", "txtData", kData, 2, 0);
-    std::tie(m_chkRData, m_txtRData) = addField("chkRData", "txtRdata", kReplaceWith, 2, 2);
-    std::tie(m_chkRem, m_txtRem) = addField("ChkRem", "txtRem", kRem, 3, 0);
-    m_chkCase = new QCheckBox(kCase, frame);
+    std::tie(m_chkStep, m_txtStep) = addField("ChkStep", "txtStep", kStep(), 0, 0);
+    std::tie(m_chkIns, m_txtIns) = addField("ChkIns", "txtIns", kIns(), 1, 0);
+    std::tie(m_chkRIns, m_txtRIns) = addField("chkRIns", "txtRIns", kReplaceWith(), 1, 2);
+    std::tie(m_chkData, m_txtData) = addField("ChkData", "txtData", kData(), 2, 0);
+    std::tie(m_chkRData, m_txtRData) = addField("chkRData", "txtRdata", kReplaceWith(), 2, 2);
+    std::tie(m_chkRem, m_txtRem) = addField("ChkRem", "txtRem", kRem(), 3, 0);
+    m_chkCase = new QCheckBox(kCase(), frame);
     m_chkCase->setObjectName(QStringLiteral("ChkCase"));
     m_grid->addWidget(m_chkCase, 4, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* findButton = buttons->addButton(kOk, QDialogButtonBox::AcceptRole);
+    QPushButton* findButton = buttons->addButton(okText(), QDialogButtonBox::AcceptRole);
     findButton->setObjectName(QStringLiteral("cmdFind"));
-    QPushButton* cancel = buttons->addButton(kCancel, QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(cancelText(), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     // Enter in the fields finds; Escape cancels, as in any dialog.
     findButton->setDefault(true);

@@ -61,14 +61,12 @@ QString reportLine(const ProgramStore& store, int i)
 
 QString reportHeader()
 {
-    using namespace iltexts;
-    return kStep + QStringLiteral("   ") + kIns + QStringLiteral("  ") + kData +
-           QStringLiteral("      ") + kRem;
+    return iltexts::kReportHeader();
 }
 
 QString reportCaption(qsizetype count)
 {
-    return iltexts::kReportCount.arg(count);
+    return iltexts::kReportCount().arg(count);
 }
 
 Replacement makeReplacement(bool insOn, const QString& ins, bool dataOn, const QString& data)

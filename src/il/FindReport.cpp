@@ -21,7 +21,7 @@ FindReport::FindReport(Project& project, InstrEditor& editor, QWidget* parent)
 {
     using namespace iltexts;
     setObjectName(QStringLiteral("frmFReport"));
-    setWindowTitle(kReportTitle);
+    setWindowTitle(kReportTitle());
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(rowFont());
 
@@ -38,12 +38,12 @@ FindReport::FindReport(Project& project, InstrEditor& editor, QWidget* parent)
         buttons->addWidget(b);
         return b;
     };
-    bind("cmdFind", kFind, &FindReport::findSelected);
-    bind("cmdFindNext", kFindNext, &FindReport::findNext);
-    m_replaceButtons = {bind("cmdReplace", kReplace, &FindReport::replace),
-                        bind("cmdReplaceNext", kReplaceNext, &FindReport::replaceNext),
-                        bind("cmdReplaceAll", kReplaceAll, &FindReport::replaceAll)};
-    QPushButton* exit = addButton("cmdExit", kExit);
+    bind("cmdFind", kFind(), &FindReport::findSelected);
+    bind("cmdFindNext", kFindNext(), &FindReport::findNext);
+    m_replaceButtons = {bind("cmdReplace", kReplace(), &FindReport::replace),
+                        bind("cmdReplaceNext", kReplaceNext(), &FindReport::replaceNext),
+                        bind("cmdReplaceAll", kReplaceAll(), &FindReport::replaceAll)};
+    QPushButton* exit = addButton("cmdExit", kExit());
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(exit);
 
@@ -144,7 +144,7 @@ void FindReport::replaceNext()
         return;
     const int line = currentLine() + 1;
     if (line >= m_steps.size()) {
-        m_sink(this, commontexts::kAppTitle, iltexts::kNoNextLine);
+        m_sink(this, commontexts::appTitle(), iltexts::kNoNextLine());
         return;
     }
     selectLine(line);

@@ -54,7 +54,7 @@ InstrEditor::InstrEditor(Project& project, QWidget* parent)
     : QWidget(parent), m_project(project), m_sink(messageBoxSink())
 {
     setObjectName(QStringLiteral("frmInstr"));
-    setWindowTitle(iltexts::kEditorTitle);
+    setWindowTitle(iltexts::kEditorTitle());
     setFont(rowFont());
     const QPalette base = palette();
     m_plain = rowPalette(base, QPalette::Window, QPalette::WindowText);
@@ -339,7 +339,7 @@ void InstrEditor::commitRow(int r)
     Step& stored = m_project.program().step(s);
     Step candidate = stored;
     if (const auto error = commitLine(edit->text(), candidate)) {
-        const QString title = error->runtime ? errorTitle(error->number) : commontexts::kAppTitle;
+        const QString title = error->runtime ? errorTitle(error->number) : commontexts::appTitle();
         // Shown after the focus change is complete; a modal box inside it would disturb it.
         QTimer::singleShot(0, this,
                            [this, title, text = error->text] { m_sink(this, title, text); });

@@ -36,7 +36,7 @@ void StepListWindow::setView(QAbstractItemView* view, QWidget* header)
     connect(m_view, &QAbstractItemView::doubleClicked, this, [this] { showSelected(); });
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("labCount"));
-    auto* exit = new QPushButton(iltexts::kExit, this);
+    auto* exit = new QPushButton(iltexts::kExit(), this);
     exit->setObjectName(QStringLiteral("cmdExit"));
     exit->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);

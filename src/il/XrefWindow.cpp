@@ -85,11 +85,11 @@ XrefWindow::XrefWindow(Project& project, InstrEditor& editor, QWidget* parent)
 {
     using namespace checktexts;
     setObjectName(QStringLiteral("frmXref"));
-    setWindowTitle(kXrefTitle);
+    setWindowTitle(kXrefTitle());
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("tvwXref"));
     m_table->setColumnCount(ColumnCount);
-    m_table->setHeaderLabels({kDevice, kReads, kDrives, kOthers});
+    m_table->setHeaderLabels({kDevice(), kReads(), kDrives(), kOthers()});
     m_table->setUniformRowHeights(true);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(DeviceColumn, Qt::AscendingOrder);
@@ -110,7 +110,7 @@ void XrefWindow::refresh()
     m_table->addTopLevelItems(rows);
     for (int c = 0; c < ColumnCount; ++c)
         m_table->resizeColumnToContents(c);
-    setCount(checktexts::kXrefCount.arg(uses.size()));
+    setCount(checktexts::kXrefCount().arg(uses.size()));
 }
 
 int XrefWindow::stepOf(const QTreeWidgetItem* item)

@@ -3,22 +3,26 @@
 #include "core/InstructionSet.h"
 #include "core/TextHelpers.h"
 
+#include <QCoreApplication>
+
 namespace ladrix {
 
 namespace {
 
-const QString kNeedDevice = QStringLiteral("必须要输入器件号");
-const QString kNeedDeviceAndFunction = QStringLiteral("必须要输入器件号和功能指令名称");
-const QString kNeedDeviceAndConstant = QStringLiteral("必须要输入器件号和K常数");
+const char* const kNeedDevice = QT_TRANSLATE_NOOP("ElementInput", "必须要输入器件号");
+const char* const kNeedDeviceAndFunction =
+    QT_TRANSLATE_NOOP("ElementInput", "必须要输入器件号和功能指令名称");
+const char* const kNeedDeviceAndConstant =
+    QT_TRANSLATE_NOOP("ElementInput", "必须要输入器件号和K常数");
 
 ElementCheck accepted(const QString& device, const QString& function, const QString& constant)
 {
     return {ElementInput{{device, function, constant}}, {}};
 }
 
-ElementCheck refused(const QString& message)
+ElementCheck refused(const char* message)
 {
-    return {std::nullopt, message};
+    return {std::nullopt, QCoreApplication::translate("ElementInput", message)};
 }
 
 } // namespace

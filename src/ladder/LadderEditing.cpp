@@ -1,5 +1,6 @@
 #include "LadderEditing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -195,7 +196,7 @@ bool LadderEditing::placeParallel(qint16 type)
     Cell& above = m_grid.cell(here - kColumns);
     if (above.type != kContact && above.type != kClosedContact) {
         if (m_show)
-            m_show(QStringLiteral("这里无法使用OR或ORI"));
+            m_show(QCoreApplication::translate("LadderEditing", "这里无法使用OR或ORI"));
         return false;
     }
     const auto input = ask(ElementRequest::DeviceOnly, type);

@@ -1,10 +1,26 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The texts every window shares: the application's title and the captions of the common buttons.
+// They are looked up at each use, so that they follow the interface's language.
 namespace ladrix::commontexts {
 
+inline QString appTitle()
+{
+    return QCoreApplication::translate("CommonTexts", "Ladrix 2.0 简体中文版");
+}
+inline QString okText()
+{
+    return QCoreApplication::translate("CommonTexts", "确定");
+}
+inline QString cancelText()
+{
+    return QCoreApplication::translate("CommonTexts", "取消");
+}
+
+// The same texts in Chinese whatever the interface's language, for the online windows.
 inline const QString kAppTitle = QStringLiteral("Ladrix 2.0 简体中文版");
 inline const QString kOk = QStringLiteral("确定");
 inline const QString kCancel = QStringLiteral("取消");

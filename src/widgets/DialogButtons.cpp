@@ -10,10 +10,10 @@ namespace ladrix {
 OkCancelButtons okCancelButtons(QWidget* parent, const QString& okName, const QString& cancelName)
 {
     auto* box = new QDialogButtonBox(parent);
-    QPushButton* ok = box->addButton(commontexts::kOk, QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(commontexts::okText(), QDialogButtonBox::AcceptRole);
     ok->setObjectName(okName);
     ok->setDefault(true);
-    QPushButton* cancel = box->addButton(commontexts::kCancel, QDialogButtonBox::RejectRole);
+    QPushButton* cancel = box->addButton(commontexts::cancelText(), QDialogButtonBox::RejectRole);
     cancel->setObjectName(cancelName);
     return {box, ok, cancel};
 }

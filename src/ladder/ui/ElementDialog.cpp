@@ -41,7 +41,7 @@ ElementDialog::ElementDialog(const ElementRequest& request, QWidget* parent)
       m_txtDev(field("txtDev", this)), m_txtK(field("txtK", this)), m_sink(messageBoxSink())
 {
     setObjectName(QStringLiteral("frmInput"));
-    setWindowTitle(QStringLiteral("输入"));
+    setWindowTitle(tr("输入"));
     setModal(true);
 
     m_cmbFNC->setObjectName(QStringLiteral("cmbFNC"));
@@ -60,11 +60,12 @@ ElementDialog::ElementDialog(const ElementRequest& request, QWidget* parent)
     picture->setFrameShape(QFrame::Box);
 
     auto* fields = new QGridLayout;
-    const std::pair<const char*, QWidget*> rows[] = {
-        {"功能指令", m_cmbFNC}, {"目标器件", m_txtDev}, {"K常数", m_txtK}};
+    const std::pair<const char*, QWidget*> rows[] = {{QT_TR_NOOP("功能指令"), m_cmbFNC},
+                                                     {QT_TR_NOOP("目标器件"), m_txtDev},
+                                                     {QT_TR_NOOP("K常数"), m_txtK}};
     int row = 0;
     for (const auto& [caption, widget] : rows) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        auto* label = new QLabel(tr(caption), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(row));
         label->setBuddy(widget);
         fields->addWidget(label, row, 0);
@@ -96,7 +97,7 @@ void ElementDialog::okButtonClick()
         ElementCheck check = checkElementInput(m_request.inputMode, m_cmbFNC->currentText(),
                                                m_txtDev->text(), m_txtK->text());
         if (!check.input) {
-            m_sink(this, commontexts::kAppTitle, check.message);
+            m_sink(this, commontexts::appTitle(), check.message);
             return;
         }
         m_input = std::move(check.input);

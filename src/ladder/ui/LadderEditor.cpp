@@ -33,7 +33,7 @@ LadderEditor::LadderEditor(Project& project, QWidget* parent)
       m_runDialog([](QDialog& dialog) { return dialog.exec(); })
 {
     setObjectName(QStringLiteral("frmLad"));
-    setWindowTitle(QStringLiteral("梯形图编辑器"));
+    setWindowTitle(tr("梯形图编辑器"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     m_labelFont = font();
@@ -52,7 +52,7 @@ LadderEditor::LadderEditor(Project& project, QWidget* parent)
 
     m_editing.setAskElement([this](const ElementRequest& r) { return askElement(r); });
     m_editing.setShowMessage(
-        [this](const QString& text) { m_sink(this, commontexts::kAppTitle, text); });
+        [this](const QString& text) { m_sink(this, commontexts::appTitle(), text); });
 
     connect(m_vsc, &QScrollBar::valueChanged, this, [this](int value) {
         m_editing.setTop(value);

@@ -14,9 +14,18 @@ namespace ladrix {
 
 namespace {
 
+// Translated where the buttons are made.
 const char* const kToolTips[] = {
-    "常开触点",   "常闭触点",      "并联常开触点",       "并联常闭触点", "步进触点",
-    "功能指令框", "带K常数的线圈", "竖线（上下行连接）", "横线",         "线圈",
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "常开触点"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "常闭触点"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "并联常开触点"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "并联常闭触点"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "步进触点"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "功能指令框"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "带K常数的线圈"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "竖线（上下行连接）"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "横线"),
+    QT_TRANSLATE_NOOP("ladrix::LadderToolPalette", "线圈"),
 };
 
 } // namespace
@@ -30,7 +39,7 @@ LadderToolPalette::LadderToolPalette(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_toolLad(new QToolBar(this))
 {
     setObjectName(QStringLiteral("frmLadTool"));
-    setWindowTitle(QStringLiteral("梯形图指令"));
+    setWindowTitle(tr("梯形图指令"));
     setFocusPolicy(Qt::StrongFocus);
     // Showing the palette leaves the keyboard with the editor.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -38,8 +47,7 @@ LadderToolPalette::LadderToolPalette(QWidget* parent)
     m_toolLad->setOrientation(Qt::Vertical);
     m_toolLad->setIconSize(QSize(32, 32));
     for (int button = 1; button <= 10; ++button) {
-        const QString tip = QString::fromUtf8(kToolTips[button - 1]) +
-                            QStringLiteral("（%1键）").arg(paletteKeyDigit(button));
+        const QString tip = tr(kToolTips[button - 1]) + tr("（%1键）").arg(paletteKeyDigit(button));
         QAction* action = m_toolLad->addAction(paletteIcon(button, devicePixelRatioF()), tip);
         action->setObjectName(QStringLiteral("toolLad_%1").arg(button));
         action->setToolTip(tip);
