@@ -40,21 +40,20 @@ AboutDialog::AboutDialog(UserPrompts& prompts, const QString& systemInfoTool, QW
     : QDialog(parent), m_prompts(prompts), m_tool(systemInfoTool)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("关于 ") + texts::kAppTitle);
+    setWindowTitle(tr("关于 %1").arg(texts::kAppTitle()));
 
-    auto* product = new QLabel(texts::kAppTitle);
+    auto* product = new QLabel(texts::kAppTitle());
     product->setObjectName(QStringLiteral("lblTitle"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     product->setFont(big);
-    auto* description =
-        new QLabel(QStringLiteral("Orvane QL100/RB1、QL300/RB2 可编程控制器编程软件"));
+    auto* description = new QLabel(tr("Orvane QL100/RB1、QL300/RB2 可编程控制器编程软件"));
     description->setObjectName(QStringLiteral("lblDescription"));
-    auto* version = new QLabel(QStringLiteral("版本 %1").arg(texts::kVersion));
+    auto* version = new QLabel(tr("版本 %1").arg(texts::kVersion));
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* system = new QLabel(
-        QStringLiteral("操作系统：%1（内核 %2 %3）")
+        tr("操作系统：%1（内核 %2 %3）")
             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion()));
     system->setObjectName(QStringLiteral("lblSystem"));
     // One line, however wide: wrapped, it broke inside the kernel version at its hyphen.
@@ -62,11 +61,10 @@ AboutDialog::AboutDialog(UserPrompts& prompts, const QString& systemInfoTool, QW
 
     // In the dialog before its default is set, so that the dialog keeps it as its default.
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(texts::kOk(), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    QPushButton* info =
-        buttons->addButton(QStringLiteral("系统信息(&S)..."), QDialogButtonBox::ActionRole);
+    QPushButton* info = buttons->addButton(tr("系统信息(&S)..."), QDialogButtonBox::ActionRole);
     info->setObjectName(QStringLiteral("cmdSysInfo"));
     info->setVisible(!m_tool.isEmpty());
 
@@ -86,8 +84,8 @@ AboutDialog::AboutDialog(UserPrompts& prompts, const QString& systemInfoTool, QW
 void AboutDialog::startSystemInfo()
 {
     if (!QProcess::startDetached(m_tool, {}))
-        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle,
-                          QStringLiteral("无法启动系统信息程序：\n%1").arg(m_tool));
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(),
+                          tr("无法启动系统信息程序：\n%1").arg(m_tool));
 }
 
 } // namespace ladrix

@@ -44,13 +44,13 @@ void MainWindow::addEditCommands()
         const ProgramStore& store = m_project.program();
         QInputDialog dialog(this);
         dialog.setObjectName(QStringLiteral("frmGoto"));
-        dialog.setWindowTitle(QStringLiteral("转到步"));
-        dialog.setLabelText(QStringLiteral("步号 (0 - %1):").arg(store.maxStep()));
+        dialog.setWindowTitle(tr("转到步"));
+        dialog.setLabelText(tr("步号 (0 - %1):").arg(store.maxStep()));
         dialog.setInputMode(QInputDialog::IntInput);
         dialog.setIntRange(0, store.maxStep());
         dialog.setIntValue(std::clamp(store.curStep, 0, store.maxStep()));
-        dialog.setOkButtonText(texts::kOk);
-        dialog.setCancelButtonText(texts::kCancel);
+        dialog.setOkButtonText(texts::kOk());
+        dialog.setCancelButtonText(texts::kCancel());
         if (m_prompts.runDialog(dialog) != QDialog::Accepted)
             return;
         m_instr->show();

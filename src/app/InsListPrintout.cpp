@@ -4,6 +4,7 @@
 #include "core/ProgramStore.h"
 #include "core/TextHelpers.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -34,12 +35,13 @@ int InsListPrintout::pageCount() const
 QList<PrintText> InsListPrintout::page(int p) const
 {
     QList<PrintText> texts;
-    texts.append({{5, 5}, QStringLiteral("文件名") + m_store.projectName});
+    texts.append(
+        {{5, 5}, QCoreApplication::translate("InsListPrintout", "文件名") + m_store.projectName});
     for (int c = 0; c < kColumns; ++c) {
         const qreal x = 5 + kColumnWidthMm * c;
-        texts.append({{x, kHeadY}, QStringLiteral("步序")});
-        texts.append({{x + 12, kHeadY}, QStringLiteral("指令")});
-        texts.append({{x + 24, kHeadY}, QStringLiteral("数据")});
+        texts.append({{x, kHeadY}, QCoreApplication::translate("InsListPrintout", "步序")});
+        texts.append({{x + 12, kHeadY}, QCoreApplication::translate("InsListPrintout", "指令")});
+        texts.append({{x + 24, kHeadY}, QCoreApplication::translate("InsListPrintout", "数据")});
     }
     const int first = p * kStepsPerPage;
     for (int c = 0; c < kColumns; ++c) {

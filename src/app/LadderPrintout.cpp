@@ -4,6 +4,7 @@
 #include "core/LadderGrid.h"
 #include "ladder/ui/LadderPainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -58,8 +59,10 @@ LadderPrintout::LadderPrintout(const QString& projectName, const LadderGrid& gri
 QList<LadderPrintItem> LadderPrintout::page(int p) const
 {
     QList<LadderPrintItem> items;
-    items.append(text(QStringLiteral("工程名称:") + m_projectName, kLeft, 500));
-    items.append(text(QStringLiteral("打印时间") + m_printedAt, 9000, 500));
+    items.append(text(QCoreApplication::translate("LadderPrintout", "工程名称:") + m_projectName,
+                      kLeft, 500));
+    items.append(
+        text(QCoreApplication::translate("LadderPrintout", "打印时间") + m_printedAt, 9000, 500));
     // Each rail is one stroke down the page, so it shows no joins between rows.
     const auto rails = [&](int rows, qreal rightX, qreal lastRowRightX) {
         const qreal bottom = kTop + kSlot.height() * rows;
@@ -80,13 +83,16 @@ QList<LadderPrintItem> LadderPrintout::page(int p) const
             if (isEndBox(m_grid.cell(i))) {
                 // The rail closes the row right after the END box; nothing after it is printed.
                 rails(r + 1, rightX, rightX - kSlot.width() * (LadderGrid::kColumns - 1 - c));
-                items.append(text(QStringLiteral("页码: %1").arg(p + 1), 10500, 16000));
+                items.append(
+                    text(QCoreApplication::translate("LadderPrintout", "页码: %1").arg(p + 1),
+                         10500, 16000));
                 return items;
             }
         }
     }
     rails(kRowsPerPage, rightX, rightX);
-    items.append(text(QStringLiteral("页码: %1").arg(p + 1), 10500, 16000));
+    items.append(
+        text(QCoreApplication::translate("LadderPrintout", "页码: %1").arg(p + 1), 10500, 16000));
     return items;
 }
 

@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 #include "AppTexts.h"
 #include "InstrWindow.h"
+#include "InterfaceLanguage.h"
 #include "LadderWindow.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
@@ -161,8 +162,7 @@ void MainWindow::addLadderCommands()
     add(QStringLiteral("mnuL2I"), [this] {
         // An empty ladder would compile into an empty program and wipe the one there is.
         if (m_project.grid().isClear()) {
-            m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
-                              QStringLiteral("梯形图为空"));
+            m_prompts.message(this, QMessageBox::Information, texts::kAppTitle(), tr("梯形图为空"));
             return;
         }
         // The compiled list replaces everything, so a row being typed is dropped, not kept.
@@ -179,11 +179,22 @@ void MainWindow::addLadderCommands()
 
 void MainWindow::addOtherCommands()
 {
-    add(QStringLiteral("mnuHHelp"), [this] { openHelp(QStringLiteral("guide.html")); });
-    add(QStringLiteral("mnuHPro"), [this] { openHelp(QStringLiteral("reference.html")); });
+    add(QStringLiteral("mnuHHelp"), [this] { openHelp(helpPage(QStringLiteral("guide.html"))); });
+    add(QStringLiteral("mnuHPro"),
+        [this] { openHelp(helpPage(QStringLiteral("reference.html"))); });
     add(QStringLiteral("mnuHAbout"), [this] {
         AboutDialog dialog(m_prompts, m_systemInfoTool, this);
         m_prompts.runDialog(dialog);
+    });
+    // The other language for the next start, or, chosen again, the choice taken back. The
+    // message is for the reader of the other language, so it is written in that language.
+    add(QStringLiteral("mnuHLang"), [this] {
+        const bool switching = !otherLanguageChosen();
+        storeLanguage(switching ? otherLanguage() : interfaceLanguage());
+        m_menu.value(QStringLiteral("mnuHLang"))->setChecked(switching);
+        if (switching)
+            m_prompts.message(this, QMessageBox::Information, texts::kAppTitle(),
+                              tr("The interface will be in English from the next start."));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "AppTexts.h"
 #include "InstrWindow.h"
+#include "InterfaceLanguage.h"
 #include "LadderWindow.h"
 #include "MenuTable.h"
 #include "ProjectCommands.h"
@@ -130,6 +131,7 @@ MainWindow::MainWindow(Project& project, UserPrompts& prompts, QWidget* parent)
     buildMenus();
     buildToolBar();
     registerCommands();
+    m_menu.value(QStringLiteral("mnuHLang"))->setChecked(otherLanguageChosen());
 
     // The signals keep the menus current at once; the timer catches anything changed quietly.
     m_menuTimer->setObjectName(QStringLiteral("timMenu"));
@@ -225,8 +227,8 @@ void MainWindow::runCommand(const QString& name)
         const RuntimeError error = RuntimeError::outOfMemory();
         m_prompts.message(this, QMessageBox::Critical, error.title(), error.description());
     } catch (const std::exception& error) {
-        m_prompts.message(this, QMessageBox::Critical, QStringLiteral("错误 51"),
-                          QStringLiteral("内部错误：") + QString::fromLocal8Bit(error.what()));
+        m_prompts.message(this, QMessageBox::Critical, errorTitle(51),
+                          tr("内部错误：") + QString::fromLocal8Bit(error.what()));
     }
     refreshMenus();
 }
@@ -279,7 +281,7 @@ void MainWindow::startUp(const QString& commandLinePath)
             break;
         case StartFileKind::Zk1:
             if (m_commands->importZk1(commandLinePath)) {
-                m_project.program().projectName = texts::kDefaultProjectName;
+                m_project.program().projectName = texts::kDefaultProjectName();
                 m_project.notifyStateChanged();
             }
             break;
@@ -326,21 +328,21 @@ void MainWindow::openHelp(const QString& page)
 {
     const QString path = QDir(m_helpFolder).filePath(page);
     if (!QFileInfo::exists(path)) {
-        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle,
-                          texts::kHelpMissing.arg(QDir::toNativeSeparators(path)));
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(),
+                          texts::kHelpMissing().arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (!m_prompts.openUrl(QUrl::fromLocalFile(path)))
-        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle,
-                          texts::kHelpNotOpened.arg(QDir::toNativeSeparators(path)));
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(),
+                          texts::kHelpNotOpened().arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::notAvailable(const QString& name)
 {
     QString caption = m_menu.contains(name) ? m_menu.value(name)->text() : name;
     caption.remove(QLatin1Char('&'));
-    m_prompts.message(this, QMessageBox::Information, texts::kAppTitle,
-                      texts::kNotAvailable.arg(caption));
+    m_prompts.message(this, QMessageBox::Information, texts::kAppTitle(),
+                      texts::kNotAvailable().arg(caption));
 }
 
 } // namespace ladrix

@@ -29,9 +29,9 @@ struct ToolEntry {
     QString runs;
 };
 
-// The main window's menu bar, in order.
-const QList<TopMenu>& menuTree();
-// The main window's toolbar, in order.
-const QList<ToolEntry>& toolbarButtons();
+// The main window's menu bar, in order, in the interface's language.
+QList<TopMenu> menuTree();
+// The main window's toolbar, in order, in the interface's language.
+QList<ToolEntry> toolbarButtons();
 
 } // namespace ladrix

@@ -22,16 +22,16 @@ QString projectNameProblem(const QString& name)
     // A comma or quote ends the field early, and a line break (from a paste) splits the line.
     static const QRegularExpression unreadable(QStringLiteral("[,\"\r\n]"));
     if (name.contains(unreadable))
-        return QStringLiteral("工程名称不能包含逗号（,）、双引号（\"）或换行。");
+        return NewProjectDialog::tr("工程名称不能包含逗号（,）、双引号（\"）或换行。");
     return {};
 }
 
 NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_name(new QLineEdit(texts::kDefaultProjectName)),
+    : QDialog(parent), m_prompts(prompts), m_name(new QLineEdit(texts::kDefaultProjectName())),
       m_mode(new QListWidget)
 {
     setObjectName(QStringLiteral("frmNew"));
-    setWindowTitle(QStringLiteral("建立新工程"));
+    setWindowTitle(tr("建立新工程"));
     setModal(true);
 
     m_name->setObjectName(QStringLiteral("txtName"));
@@ -48,8 +48,8 @@ NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
     m_ok->setEnabled(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("工程名称"), m_name);
-    form->addRow(QStringLiteral("PLC型号"), m_mode);
+    form->addRow(tr("工程名称"), m_name);
+    form->addRow(tr("PLC型号"), m_mode);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -64,7 +64,7 @@ NewProjectDialog::NewProjectDialog(UserPrompts& prompts, QWidget* parent)
 QString NewProjectDialog::projectName() const
 {
     const QString name = m_name->text().trimmed();
-    return name.isEmpty() ? texts::kDefaultProjectName : name;
+    return name.isEmpty() ? texts::kDefaultProjectName() : name;
 }
 
 int NewProjectDialog::plcType() const
@@ -79,7 +79,7 @@ void NewProjectDialog::accept()
         return;
     const QString problem = projectNameProblem(m_name->text());
     if (!problem.isEmpty()) {
-        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle, problem);
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(), problem);
         m_name->setFocus();
         return;
     }

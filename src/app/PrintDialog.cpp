@@ -33,29 +33,29 @@ QPushButton* button(const char* name, const QString& caption)
 
 PrintDialog::PrintDialog(const Project& project, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_project(project), m_prompts(prompts),
-      m_insList(new QRadioButton(QStringLiteral("打印指令表"))),
-      m_ladder(new QRadioButton(QStringLiteral("打印梯形图"))), m_printerName(new QLabel)
+      m_insList(new QRadioButton(tr("打印指令表"))), m_ladder(new QRadioButton(tr("打印梯形图"))),
+      m_printerName(new QLabel)
 {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("打印设置"));
+    setWindowTitle(tr("打印设置"));
     m_insList->setObjectName(QStringLiteral("optPrint_0"));
     m_ladder->setObjectName(QStringLiteral("optPrint_1"));
     m_insList->setChecked(true);
     m_printerName->setObjectName(QStringLiteral("labPrint"));
 
-    auto* content = new QGroupBox(QStringLiteral("打印内容"));
+    auto* content = new QGroupBox(tr("打印内容"));
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(m_insList);
     contentLayout->addWidget(m_ladder);
-    auto* printerBox = new QGroupBox(QStringLiteral("打印机"));
-    auto* config = button("CmdConfig", QStringLiteral("设置"));
+    auto* printerBox = new QGroupBox(tr("打印机"));
+    auto* config = button("CmdConfig", tr("设置"));
     auto* printerLayout = new QHBoxLayout(printerBox);
     printerLayout->addWidget(m_printerName, 1);
     printerLayout->addWidget(config);
 
     const auto [buttons, ok, cancel] =
         okCancelButtons(this, QStringLiteral("cmdOK"), QStringLiteral("cmdCancel"));
-    auto* preview = button("cmdPreview", QStringLiteral("预览"));
+    auto* preview = button("cmdPreview", tr("预览"));
     buttons->addButton(preview, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(content);
@@ -78,7 +78,7 @@ void PrintDialog::setUpPrinter()
         return;
     const QString target = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
                                                                  : m_printer->outputFileName();
-    m_printerName->setText(QStringLiteral("打印机: ") + target);
+    m_printerName->setText(tr("打印机: ") + target);
 }
 
 bool PrintDialog::printChosenOn(QPrinter& printer, QString& error) const
@@ -98,7 +98,7 @@ void PrintDialog::previewChosen()
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         QString error;
         if (!printChosenOn(*printer, error))
-            m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle, error);
+            m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(), error);
     });
     m_prompts.runDialog(preview);
 }
@@ -110,9 +110,8 @@ void PrintDialog::printChosen()
         // A printer that failed to start stays busy and refuses new settings, so the default
         // one takes its place, in the label too.
         resetPrinter();
-        m_prompts.message(
-            this, QMessageBox::Warning, texts::kAppTitle,
-            error + QStringLiteral("\n可以在“设置”中选择其他打印机，或打印到 PDF 文件。"));
+        m_prompts.message(this, QMessageBox::Warning, texts::kAppTitle(),
+                          error + tr("\n可以在“设置”中选择其他打印机，或打印到 PDF 文件。"));
     }
 }
 
@@ -122,8 +121,8 @@ void PrintDialog::resetPrinter()
     m_printer->setPageSize(QPageSize(QPageSize::A4));
     QString name = QPrinterInfo::defaultPrinterName();
     if (name.isEmpty())
-        name = QStringLiteral("（无）");
-    m_printerName->setText(QStringLiteral("系统默认打印机: ") + name);
+        name = tr("（无）");
+    m_printerName->setText(tr("系统默认打印机: ") + name);
 }
 
 } // namespace ladrix

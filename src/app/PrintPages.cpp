@@ -1,5 +1,6 @@
 #include "PrintPages.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -13,7 +14,8 @@ bool printPages(QPrinter& printer, const QString& docName, int pages,
     printer.setDocName(docName);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        error = QStringLiteral("无法开始打印：没有可用的打印机，或打印机无法使用。");
+        error = QCoreApplication::translate("PrintPages",
+                                            "无法开始打印：没有可用的打印机，或打印机无法使用。");
         return false;
     }
     bool allPages = true;
@@ -23,7 +25,7 @@ bool printPages(QPrinter& printer, const QString& docName, int pages,
             paintPage(painter, p);
     }
     if (!painter.end() || !allPages) {
-        error = QStringLiteral("打印未能完成。");
+        error = QCoreApplication::translate("PrintPages", "打印未能完成。");
         return false;
     }
     return true;

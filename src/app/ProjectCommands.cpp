@@ -4,6 +4,7 @@
 #include "NewProjectDialog.h"
 #include "UserPrompts.h"
 #include "core/Project.h"
+#include "core/RuntimeError.h"
 #include "core/StepEditing.h"
 #include "core/TextHelpers.h"
 #include "files/CommentFile.h"
@@ -76,7 +77,7 @@ bool ProjectCommands::openProject(const QString& fileName)
 {
     QString path = fileName;
     if (path.isEmpty())
-        path = askOpen(texts::kOpenProjectTitle, texts::kProjectOpenFilter);
+        path = askOpen(texts::kOpenProjectTitle(), texts::kProjectOpenFilter());
     if (path.isEmpty())
         return false;
 
@@ -105,7 +106,7 @@ bool ProjectCommands::saveProject(const QString& fileName)
 {
     QString path = fileName;
     if (path.isEmpty() || namesFolder(path))
-        path = askSave(texts::kSaveProjectTitle, texts::kProjectFilter);
+        path = askSave(texts::kSaveProjectTitle(), texts::kProjectFilter);
     if (path.isEmpty())
         return false;
 
@@ -155,13 +156,13 @@ bool ProjectCommands::importZk1(const QString& fileName)
     m_project.notifyStepsChanged();
     m_project.notifyStateChanged();
     m_hooks.showInstrEditor();
-    report(status, path, texts::kTruncatedImport);
+    report(status, path, texts::kTruncatedImport());
     return true;
 }
 
 bool ProjectCommands::saveInstructionListAs()
 {
-    return saveWith(texts::kSaveInsTitle, texts::kInsFilter, [this](const QString& path) {
+    return saveWith(texts::kSaveInsTitle(), texts::kInsFilter(), [this](const QString& path) {
         return followedByComments(saveInstructionList(path, m_project.program()), path,
                                   FileKind::InstructionList, programComments(m_project.program()));
     });
@@ -170,7 +171,7 @@ bool ProjectCommands::saveInstructionListAs()
 bool ProjectCommands::loadInstructionList()
 {
     return loadWith(
-        texts::kOpenInsTitle, texts::kInsFilter,
+        texts::kOpenInsTitle(), texts::kInsFilter(),
         [this](const QString& path) {
             FileStatus status = openInstructionList(path, m_project.program());
             if (status)
@@ -185,14 +186,14 @@ bool ProjectCommands::loadInstructionList()
 
 bool ProjectCommands::saveLadderAs()
 {
-    return saveWith(texts::kSaveLadTitle, texts::kLadFilter,
+    return saveWith(texts::kSaveLadTitle(), texts::kLadFilter(),
                     [this](const QString& path) { return saveLadder(path, m_project.grid()); });
 }
 
 bool ProjectCommands::loadLadder()
 {
     return loadWith(
-        texts::kOpenLadTitle, texts::kLadFilter,
+        texts::kOpenLadTitle(), texts::kLadFilter(),
         [this](const QString& path) { return openLadder(path, m_project.grid()); },
         [this] {
             m_project.notifyGridChanged();
@@ -202,7 +203,7 @@ bool ProjectCommands::loadLadder()
 
 bool ProjectCommands::saveBlockAs()
 {
-    return saveWith(texts::kSaveBlockTitle, texts::kInsFilter, [this](const QString& path) {
+    return saveWith(texts::kSaveBlockTitle(), texts::kInsFilter(), [this](const QString& path) {
         return followedByComments(saveBlock(path, m_project.program()), path,
                                   FileKind::InstructionList, blockComments(m_project.program()));
     });
@@ -228,7 +229,7 @@ bool ProjectCommands::loadWith(const QString& title, const QString& filter, cons
 
 bool ProjectCommands::insertFile()
 {
-    const QString path = askOpen(texts::kOpenInsTitle, texts::kInsFilter);
+    const QString path = askOpen(texts::kOpenInsTitle(), texts::kInsFilter());
     if (path.isEmpty())
         return false;
     QList<StepPair> pairs;
@@ -260,18 +261,18 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path,
                              const QString& truncatedText)
 {
     if (!status.ok) {
-        m_prompts.message(m_parent, QMessageBox::Critical,
-                          QStringLiteral("错误 %1").arg(status.number), status.message);
+        m_prompts.message(m_parent, QMessageBox::Critical, errorTitle(status.number),
+                          status.message);
         return false;
     }
     if (status.truncated) {
         // The reader's message says only that the file ended early, which this text says too.
-        const QString text = (truncatedText.isEmpty() ? texts::kTruncatedRead : truncatedText)
+        const QString text = (truncatedText.isEmpty() ? texts::kTruncatedRead() : truncatedText)
                                  .arg(QFileInfo(path).fileName());
-        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, text);
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle(), text);
     } else if (!status.message.isEmpty()) {
         // Values that could not be read kept their previous contents: the user must know.
-        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, status.message);
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle(), status.message);
     }
     return true;
 }
@@ -279,7 +280,7 @@ bool ProjectCommands::report(const FileStatus& status, const QString& path,
 void ProjectCommands::warnAbout(const FileStatus& comments)
 {
     if (!comments.message.isEmpty())
-        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle, comments.message);
+        m_prompts.message(m_parent, QMessageBox::Warning, texts::kAppTitle(), comments.message);
 }
 
 QString ProjectCommands::proposedName() const

@@ -24,7 +24,7 @@ StartWindow::StartWindow(QWidget& mainWindow)
     big.setPointSizeF(big.pointSizeF() * 2.6);
     big.setBold(true);
     title->setFont(big);
-    auto* subtitle = new QLabel(QStringLiteral("可编程控制器编程软件  简体中文版"));
+    auto* subtitle = new QLabel(tr("可编程控制器编程软件  简体中文版"));
     auto* models = new QLabel(QStringLiteral("Orvane QL100/RB1 · Orvane QL300/RB2"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 28);

@@ -2,6 +2,7 @@
 
 #include "core/Project.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <memory>
 
@@ -15,7 +16,7 @@ public:
     ChangeCommand(Project& project, std::shared_ptr<const ProjectChange> change)
         : m_project(project), m_change(std::move(change))
     {
-        setText(QStringLiteral("编辑"));
+        setText(QCoreApplication::translate("UndoHistory", "编辑"));
     }
 
     void undo() override { m_project.applyChange(*m_change, true); }

@@ -40,9 +40,9 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
 void setButtonCaptions(QMessageBox& box)
 {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setText(texts::kOk);
+        ok->setText(texts::kOk());
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(texts::kCancel);
+        cancel->setText(texts::kCancel());
 }
 
 } // namespace
@@ -69,7 +69,7 @@ void WidgetPrompts::message(QWidget* parent, QMessageBox::Icon icon, const QStri
 
 bool WidgetPrompts::confirmExit(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Question, texts::kExitTitle, texts::kExitQuestion,
+    QMessageBox box(QMessageBox::Question, texts::kExitTitle(), texts::kExitQuestion(),
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     setButtonCaptions(box);
     return box.exec() == QMessageBox::Ok;
@@ -77,11 +77,11 @@ bool WidgetPrompts::confirmExit(QWidget* parent)
 
 UserPrompts::SaveChoice WidgetPrompts::askSaveChanges(QWidget* parent, const QString& projectName)
 {
-    QMessageBox box(QMessageBox::Question, texts::kAppTitle,
-                    texts::kSaveChangesQuestion.arg(projectName), QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(texts::kSave, QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(texts::kDiscard, QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(texts::kCancel, QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, texts::kAppTitle(),
+                    texts::kSaveChangesQuestion().arg(projectName), QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(texts::kSave(), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(texts::kDiscard(), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(texts::kCancel(), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

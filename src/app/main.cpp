@@ -1,4 +1,4 @@
-#include "AppTexts.h"
+#include "InterfaceLanguage.h"
 #include "MainWindow.h"
 #include "StartFile.h"
 #include "StartWindow.h"
@@ -7,9 +7,7 @@
 #include "core/Project.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -17,11 +15,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ladrix"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setWindowIcon(ladrix::appIcon());
-    // The toolkit's own dialogs (files, printer) speak Chinese too, where its translations exist.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    // The language asked for on the command line, chosen in the help menu or the system's; the
+    // toolkit's own dialogs (files, printer) follow it.
+    QStringList arguments = QApplication::arguments().mid(1);
+    ladrix::setInterfaceLanguage(
+        ladrix::startLanguage(arguments, ladrix::storedLanguage(), QLocale::system()));
 
     ladrix::Project project;
     ladrix::WidgetPrompts prompts;
@@ -31,6 +29,6 @@ int main(int argc, char** argv)
                      Qt::QueuedConnection);
     auto* start = new ladrix::StartWindow(window);
     start->show();
-    window.startUp(ladrix::commandLinePath(QApplication::arguments().mid(1)));
+    window.startUp(ladrix::commandLinePath(arguments));
     return app.exec();
 }

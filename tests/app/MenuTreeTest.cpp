@@ -77,8 +77,8 @@ TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
               (QStringList{"梯形图窗口", "-", "梯形图指令工具栏(&T)", "转换成指令表", "-", "插入行",
                            "删除行", "清空", "-", "撤销\tCtrl+Z", "重做\tCtrl+Y"}));
     EXPECT_EQ(entriesOf("mnuTConnn"), (QStringList{"连接PLC(&P)", "串口设置"}));
-    EXPECT_EQ(entriesOf("mnuHelp"),
-              (QStringList{"帮助(&H)...", "编程手册...", "-", "关于(&A)..."}));
+    EXPECT_EQ(entriesOf("mnuHelp"), (QStringList{"帮助(&H)...", "编程手册...", "-", "关于(&A)...",
+                                                 "-", "English interface"}));
 }
 
 TEST_F(MenuTreeTest, SeparatorsCarryTheirNamesAndTheLadderDrawingItemIsHidden)
@@ -112,7 +112,8 @@ TEST_F(MenuTreeTest, ShortcutsAndCheckMarks)
         EXPECT_EQ(menu(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
     EXPECT_EQ(menu("mnuIRedo")->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-    for (const char* name : {"mnuIView", "mnuLView", "mnuLTool", "mnuIFirst", "mnuILast"})
+    for (const char* name :
+         {"mnuIView", "mnuLView", "mnuLTool", "mnuIFirst", "mnuILast", "mnuHLang"})
         EXPECT_TRUE(menu(name)->isCheckable()) << name;
     EXPECT_FALSE(menu("mnuICut")->isCheckable());
 }
