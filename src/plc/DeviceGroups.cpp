@@ -1,5 +1,6 @@
 #include "DeviceGroups.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <utility>
 
@@ -25,19 +26,23 @@ QStringList numbersOf(std::initializer_list<Run> runs)
 
 const std::vector<DeviceGroup>& deviceGroups()
 {
+    // Built at the first use, in the interface's language chosen at start-up.
     static const std::vector<DeviceGroup> groups{
-        {QStringLiteral("X"), QStringLiteral("输入点(X)"),
+        {QStringLiteral("X"), QCoreApplication::translate("DeviceGroups", "输入点(X)"),
          numbersOf({{0, 27}, {400, 427}, {500, 527}})},
-        {QStringLiteral("Y"), QStringLiteral("输出点(Y)"),
+        {QStringLiteral("Y"), QCoreApplication::translate("DeviceGroups", "输出点(Y)"),
          numbersOf({{30, 47}, {430, 447}, {530, 547}})},
-        {QStringLiteral("M"), QStringLiteral("中间寄存器(M)"), numbersOf({{100, 377}})},
-        {QStringLiteral("S"), QStringLiteral("状态积存器(S)"), numbersOf({{600, 647}})},
-        {QStringLiteral("T"), QStringLiteral("定时器(T)"),
+        {QStringLiteral("M"), QCoreApplication::translate("DeviceGroups", "中间寄存器(M)"),
+         numbersOf({{100, 377}})},
+        {QStringLiteral("S"), QCoreApplication::translate("DeviceGroups", "状态积存器(S)"),
+         numbersOf({{600, 647}})},
+        {QStringLiteral("T"), QCoreApplication::translate("DeviceGroups", "定时器(T)"),
          numbersOf({{50, 57}, {450, 457}, {550, 557}, {650, 657}})},
-        {QStringLiteral("C"), QStringLiteral("计数器(C)"),
+        {QStringLiteral("C"), QCoreApplication::translate("DeviceGroups", "计数器(C)"),
          numbersOf({{60, 67}, {460, 467}, {560, 567}, {660, 667}})},
-        {QStringLiteral("D"), QStringLiteral("数据寄存器(D)"), numbersOf({{700, 777}})},
-        {QStringLiteral("SFM"), QStringLiteral("特殊寄存器(SFM)"),
+        {QStringLiteral("D"), QCoreApplication::translate("DeviceGroups", "数据寄存器(D)"),
+         numbersOf({{700, 777}})},
+        {QStringLiteral("SFM"), QCoreApplication::translate("DeviceGroups", "特殊寄存器(SFM)"),
          numbersOf({{70, 77}, {470, 473}, {570, 575}})},
     };
     return groups;

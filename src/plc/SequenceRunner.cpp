@@ -4,6 +4,7 @@
 
 #include "core/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -47,9 +48,10 @@ SequenceResult runGuarded(SequenceKind kind, const std::function<SequenceResult(
     } catch (const RuntimeError& e) {
         fault(e.number(), e.description());
     } catch (const std::bad_alloc&) {
-        fault(7, QStringLiteral("内存不足"));
+        fault(7, QCoreApplication::translate("PlcTexts", "内存不足"));
     } catch (const std::exception& e) {
-        fault(51, QStringLiteral("内部错误：") + QString::fromLocal8Bit(e.what()));
+        fault(51, QCoreApplication::translate("PlcTexts", "内部错误：%1")
+                      .arg(QString::fromLocal8Bit(e.what())));
     }
     return result;
 }
