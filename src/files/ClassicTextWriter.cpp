@@ -1,6 +1,7 @@
 #include "ClassicTextWriter.h"
 
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace ladrix {
 
@@ -8,12 +9,22 @@ namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
 
+// The code page has no bytes for some invisible characters (a soft hyphen, the joiners, a
+// byte-order mark): they vanish from the file, and a reader first meets what follows them.
+bool vanishes(QChar c)
+{
+    if (c.unicode() < 0x80 || c.isSurrogate())
+        return false;
+    thread_local QStringEncoder encoder("GBK");
+    return QByteArray(encoder.encode(QStringView(&c, 1))).isEmpty();
+}
+
 bool readsBackAsWritten(QStringView text)
 {
-    if (text.isEmpty())
+    const auto first = std::find_if_not(text.begin(), text.end(), vanishes);
+    if (first == text.end())
         return true;
-    const QChar first = text.front();
-    return first != u' ' && first != u'\t' && first != u'"' && !text.contains(u',');
+    return *first != u' ' && *first != u'\t' && *first != u'"' && !text.contains(u',');
 }
 
 bool isLineBreak(QChar c)

@@ -162,3 +162,14 @@ TEST(ClassicTextWriter, TextsThatWouldMisreadAreQuotedAndReadBackAsOneField)
               QStringList(
                   {"a,b", " lead", "\tTab", "'q", "x,'y'", "line  break", "end blank ", "plain"}));
 }
+
+TEST(ClassicTextWriter, InvisibleCharactersTheCodePageDropsDoNotHideAQuoteOrBlankBehindThem)
+{
+    // Soft hyphen, zero-width space, byte-order mark: GBK has no bytes for them.
+    const QStringList texts = {QStringLiteral("\u00AD\"q"), QStringLiteral("\u200B lead"),
+                               QStringLiteral("\uFEFF\u00ADplain")};
+    ClassicTextWriter writer;
+    for (const QString& text : texts)
+        writer.writeText(text);
+    EXPECT_EQ(Reading(writer.encoded()).fields(), QStringList({"'q", " lead", "plain"}));
+}

@@ -43,7 +43,9 @@ void clearFirst(LadderGrid& grid, int cells)
         grid.cell(i) = Cell{};
 }
 
-QString throughGbk(const QString& text)
+namespace {
+
+QString inCodePage(const QString& text)
 {
     const bool ascii =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -57,6 +59,20 @@ QString throughGbk(const QString& text)
     decoder.resetState();
     const QString line = decoder.decode(encoder.encode(text + QStringLiteral("\r\n")));
     return line.chopped(2);
+}
+
+} // namespace
+
+QString throughGbk(const QString& text)
+{
+    QString written = inCodePage(text);
+    // Read back plainly, the text would lose its leading blanks or be taken for a quoted field
+    // or two fields: it is written in quotes, which cannot hold a quote.
+    const bool quoted = written.startsWith(u' ') || written.startsWith(u'\t') ||
+                        written.startsWith(u'"') || written.contains(u',');
+    if (quoted)
+        written.replace(u'"', u'\'');
+    return written;
 }
 
 } // namespace ladrix::fuzz

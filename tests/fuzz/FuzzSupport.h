@@ -33,7 +33,8 @@ QString scratchFile(const QString& name, const QByteArray& bytes);
 void reset(ProgramStore& store);
 void clearFirst(LadderGrid& grid, int cells);
 
-// A text as a code-page-936 file gives it back: characters the code page lacks become "?".
+// A text as a code-page-936 file gives it back: characters the code page lacks become "?" or,
+// some invisible ones, vanish; a text written in quotes has its quotes as apostrophes.
 QString throughGbk(const QString& text);
 
 } // namespace ladrix::fuzz
