@@ -15,45 +15,27 @@ QString mnemonicOf(const Step& s)
 struct Machine {
     const ProgramEvaluator::DeviceState& state;
     const ProgramEvaluator::OutputDone& onOutput;
-    std::vector<bool> stack;
-    bool afterOutput = false;
+    BlockStack blocks;
     EvaluationResult result;
 
-    bool fail(int step, const QString& why)
+    bool check(int step, BlockStack::Fault fault)
     {
+        if (fault == BlockStack::Fault::None)
+            return true;
         result.ok = false;
         result.faultStep = step;
-        result.fault = why;
-        return false;
-    }
-
-    bool push(int step, bool value)
-    {
-        if (afterOutput) {
-            stack.clear();
-            afterOutput = false;
+        switch (fault) {
+        case BlockStack::Fault::TooManyBlocks:
+            result.fault = QStringLiteral("too many open blocks");
+            break;
+        case BlockStack::Fault::NoBlock:
+            result.fault = QStringLiteral("contact without a block");
+            break;
+        default:
+            result.fault = QStringLiteral("ANB or ORB without two blocks");
+            break;
         }
-        if (int(stack.size()) >= ProgramEvaluator::kMaxBlocks)
-            return fail(step, QStringLiteral("too many open blocks"));
-        stack.push_back(value);
-        return true;
-    }
-
-    bool combineTop(int step, bool value, bool isAnd)
-    {
-        if (stack.empty())
-            return fail(step, QStringLiteral("contact without a block"));
-        stack.back() = isAnd ? (stack.back() && value) : (stack.back() || value);
-        return true;
-    }
-
-    bool combineBlocks(int step, bool isAnd)
-    {
-        if (stack.size() < 2)
-            return fail(step, QStringLiteral("ANB or ORB without two blocks"));
-        const bool inner = stack.back();
-        stack.pop_back();
-        return combineTop(step, inner, isAnd);
+        return false;
     }
 
     // Executes step i; `next` is the following step when there is one (for the K constant).
@@ -63,21 +45,21 @@ struct Machine {
         const QString ins = mnemonicOf(s);
         const QString dev = s.data.trimmed();
         if (ins == "LD" || ins == "LDI" || ins == "STL")
-            return push(i, (ins == "LDI") != state(dev));
+            return check(i, blocks.load((ins == "LDI") != state(dev)));
         if (ins == "AND" || ins == "ANI" || ins == "OR" || ins == "ORI") {
             const bool inverted = ins == "ANI" || ins == "ORI";
-            return combineTop(i, inverted != state(dev), ins.startsWith('A'));
+            return check(i, blocks.contact(inverted != state(dev), ins.startsWith('A')));
         }
         if (ins == "ANB" || ins == "ORB")
-            return combineBlocks(i, ins == "ANB");
+            return check(i, blocks.join(ins == "ANB"));
         if (isOutputMnemonic(ins)) {
-            OutputAction a{ins, dev, {}, stack.empty() || stack.back(), i};
+            OutputAction a{ins, dev, {}, blocks.power(), i};
             if (ins == "OUT" && next && mnemonicOf(*next) == "K")
                 a.constant = next->data.trimmed();
             result.actions.push_back(a);
             if (onOutput)
                 onOutput(a);
-            afterOutput = true;
+            blocks.outputDone();
         }
         return true;
     }
@@ -94,7 +76,7 @@ bool isOutputMnemonic(const QString& ins)
 
 EvaluationResult ProgramEvaluator::run(const std::vector<Step>& steps) const
 {
-    Machine m{m_state, m_onOutput, {}, false, {}};
+    Machine m{m_state, m_onOutput, {}, {}};
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step* next = i + 1 < steps.size() ? &steps[i + 1] : nullptr;
         if (!m.execute(int(i), steps[i], next))

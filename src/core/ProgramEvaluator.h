@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockStack.h"
 #include "ProgramStore.h"
 
 #include <QString>
@@ -36,16 +37,12 @@ struct EvaluationResult {
 // True for the mnemonics that drive an output: OUT and the function-box instructions.
 bool isOutputMnemonic(const QString& ins);
 
-// Executes an instruction list as the controller does: contacts work on the top of a block
-// stack, ANB and ORB combine the two top blocks, outputs take the top block's value. An LD
-// that follows an output starts a new rung with an empty stack; an output with no block is
-// driven by the power rail.
+// Executes an instruction list's contacts and outputs as the controller does, over a BlockStack.
 class ProgramEvaluator {
 public:
     using DeviceState = std::function<bool(const QString& dev)>;
 
-    // Blocks open at once, the rung's own included; the drawing holds as many.
-    static constexpr int kMaxBlocks = 10;
+    static constexpr int kMaxBlocks = BlockStack::kMaxBlocks;
 
     // Called as each output executes, so that a caller keeping a device image can set it
     // before the following steps read it, as the controller does within one scan.

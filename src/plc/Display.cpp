@@ -110,4 +110,22 @@ void fixDisp(PlcDisplay& display)
     }
 }
 
+QString shownNumber(const QByteArray& reply)
+{
+    if (reply.size() < kReplySize)
+        return QString();
+    QString places[3];
+    bool blank = true;
+    for (int i = 0; i < 3; ++i) {
+        const int digit = static_cast<quint8>(reply.at(2 + i));
+        places[i] = digit == kBlankDigit ? QStringLiteral(" ") : QString::number(digit);
+        blank = blank && digit == kBlankDigit;
+    }
+    if (blank)
+        return QString();
+    if (dispToIns(static_cast<quint8>(reply.at(1))) == u"KP")
+        return places[0] + places[1] + u'.' + places[2];
+    return places[0] + places[1] + places[2];
+}
+
 } // namespace ladrix::plc

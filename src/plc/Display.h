@@ -33,4 +33,10 @@ PlcDisplay decodeReply(const QByteArray& reply);
 // S/MC/CJP under NOP, R/MCR/EJP/RET under END, STL under ANB.
 void fixDisp(PlcDisplay& display);
 
+// The number field of a display reply as the handheld shows it: a digit per place and a blank
+// for a blank place ("  0" while a number is keyed in), the point of a point constant before
+// the last place, and nothing when every place is blank. Empty for a reply that is not
+// complete.
+QString shownNumber(const QByteArray& reply);
+
 } // namespace ladrix::plc

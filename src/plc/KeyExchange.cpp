@@ -81,6 +81,7 @@ void KeyExchange::onReadyRead()
     PlcDisplay d = decodeReply(reply);
     fixDisp(d);
     m_display = d;
+    m_reply = reply;
     finish(KeyOutcome::Ok);
 }
 

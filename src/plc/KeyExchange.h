@@ -52,6 +52,8 @@ public:
 
     // The decoded and refined display of the last successful exchange.
     const PlcDisplay& display() const { return m_display; }
+    // The five bytes behind display(), as they came.
+    const QByteArray& reply() const { return m_reply; }
     // Display code 5 in the last exchange's reply; false again at the start of each exchange.
     bool deviceOn() const { return m_deviceOn; }
 
@@ -76,6 +78,7 @@ private:
     State m_state = State::Idle;
     std::uint8_t m_key = 0;
     PlcDisplay m_display;
+    QByteArray m_reply;
     bool m_deviceOn = false;
     QTimer m_paceTimer;
     QTimer m_replyTimer;

@@ -1,10 +1,12 @@
 #include "PlcSession.h"
 
+#include "KeyCodes.h"
 #include "PlcTexts.h"
 #include "PortChoice.h"
 #include "SequenceRunner.h"
 #include "Sequences.h"
 #include "SimLink.h"
+#include "SimPlc.h"
 
 #include "core/RuntimeError.h"
 
@@ -15,7 +17,9 @@ struct PlcSession::Worker {
     QObject context;
     std::unique_ptr<Link> link;
     std::unique_ptr<KeyExchange> keys;
+    std::unique_ptr<SimPlc> sim = std::make_unique<SimPlc>();
 
+    bool isOpen() const { return keys && link && link->isOpen(); }
     void reset()
     {
         keys.reset();
@@ -32,15 +36,24 @@ PlcSession::PlcSession(QObject* parent) : QObject(parent), m_worker(std::make_un
     qRegisterMetaType<SequenceKind>();
     m_thread.setObjectName(QStringLiteral("PlcSession"));
     m_worker->context.moveToThread(&m_thread);
+    m_worker->sim->moveToThread(&m_thread);
     Worker* worker = m_worker.get();
     connect(
-        &m_thread, &QThread::finished, &m_worker->context, [worker] { worker->reset(); },
+        &m_thread, &QThread::finished, &m_worker->context,
+        [worker] {
+            worker->reset();
+            worker->sim.reset();
+        },
         Qt::DirectConnection);
     m_thread.start();
 }
 
 PlcSession::~PlcSession()
 {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_waiting.reset();
+    }
     m_cancel = true;
     // Quitting also ends the waits of a running operation, which then fails quickly.
     m_thread.quit();
@@ -64,34 +77,123 @@ void PlcSession::setSimFaults(SimFaults faults)
 
 bool PlcSession::enqueue(SequenceKind kind, std::function<SequenceResult()> task)
 {
-    if (m_busy.exchange(true))
-        return false;
-    m_cancel = false;
-    const std::uint64_t request = ++m_lastRequest;
-    QMetaObject::invokeMethod(
-        &m_worker->context,
-        [this, kind, request, task = std::move(task)] {
-            SequenceResult result = runGuarded(kind, task);
-            result.request = request;
-            m_busy = false;
-            // Checked after the session is free: a close asked for while this ran was either
-            // refused as busy and is done here, or was queued and runs next.
-            if (m_closeWhenDone.exchange(false))
-                m_worker->reset();
-            emit finished(result);
-        },
-        Qt::QueuedConnection);
+    const bool poll = kind == SequenceKind::PollDevice;
+    std::uint64_t request = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_busy) {
+            if (poll || !m_pollRunning || m_waiting)
+                return false;
+            request = ++m_lastRequest;
+            m_waiting = Task{kind, request, std::move(task)};
+        } else {
+            m_busy = true;
+            m_pollRunning = poll;
+            m_running = request = ++m_lastRequest;
+            m_cancel = false;
+            post(Task{kind, request, std::move(task)});
+        }
+    }
+    emit accepted(kind, request);
     return true;
 }
 
-bool PlcSession::submit(SequenceKind kind, Body body)
+void PlcSession::post(Task task)
 {
-    return enqueue(kind, [this, kind, body = std::move(body)] { return runOnLink(kind, body); });
+    QMetaObject::invokeMethod(
+        &m_worker->context, [this, task = std::move(task)] { runTask(task); },
+        Qt::QueuedConnection);
+}
+
+void PlcSession::runTask(const Task& task)
+{
+    SequenceResult result = runGuarded(task.kind, task.run);
+    result.request = task.request;
+    bool close = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_waiting) {
+            m_pollRunning = false;
+            m_running = m_waiting->request;
+            m_cancel = false;
+            post(std::move(*m_waiting));
+            m_waiting.reset();
+        } else {
+            m_busy = false;
+            m_running = 0;
+            // Checked once the session is free: a close asked for while this ran was either
+            // refused as busy and is done here, or was queued and runs next.
+            close = m_closeWhenDone.exchange(false);
+        }
+    }
+    if (close)
+        m_worker->reset();
+    emit finished(result);
+}
+
+bool PlcSession::acceptsRequest() const
+{
+    const std::lock_guard lock(m_mutex);
+    return !m_busy || (m_pollRunning && !m_waiting);
+}
+
+std::uint64_t PlcSession::foregroundRequest() const
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_waiting)
+        return m_waiting->request;
+    return m_pollRunning ? 0 : m_running;
+}
+
+void PlcSession::cancel(std::uint64_t request)
+{
+    std::optional<Task> dropped;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_waiting && m_waiting->request == request) {
+            dropped = std::move(m_waiting);
+            m_waiting.reset();
+        } else if (request != 0 && m_running == request) {
+            m_cancel = true;
+        }
+    }
+    if (!dropped)
+        return;
+    // Its result comes as any other does, after this call has returned.
+    SequenceResult r;
+    r.request = request;
+    r.kind = dropped->kind;
+    r.outcome = SequenceOutcome::Cancelled;
+    QMetaObject::invokeMethod(
+        this, [this, r] { emit finished(r); }, Qt::QueuedConnection);
+}
+
+void PlcSession::addPortUser(const void* user)
+{
+    m_portUsers.insert(user);
+}
+
+void PlcSession::removePortUser(const void* user)
+{
+    if (m_portUsers.erase(user) > 0 && m_portUsers.empty())
+        closePortWhenIdle();
+}
+
+bool PlcSession::submit(SequenceKind kind, Body body, const QString& openSetting)
+{
+    return enqueue(kind, [this, kind, body = std::move(body), openSetting] {
+        if (!openSetting.isEmpty() && !m_worker->isOpen()) {
+            SequenceResult r = open(openSetting);
+            if (!r.ok())
+                return r;
+        }
+        return runOnLink(kind, body);
+    });
 }
 
 SequenceResult PlcSession::runOnLink(SequenceKind kind, const Body& body)
 {
-    if (!m_worker->keys || !m_worker->link->isOpen()) {
+    if (!m_worker->isOpen()) {
         SequenceResult r;
         r.kind = kind;
         r.outcome = SequenceOutcome::LinkFailed;
@@ -99,11 +201,22 @@ SequenceResult PlcSession::runOnLink(SequenceKind kind, const Body& body)
         return r;
     }
     SequenceRunner::Reporter reporter{
-        [this](const KeyResult& k) { emit keyExchanged(k); },
+        [this](const KeyResult& k) {
+            if (k.ok() && (k.key == cmd::MonitorMode || k.key == cmd::ProgramMode)) {
+                const bool running = k.key == cmd::MonitorMode;
+                if (m_plcRunning.exchange(running) != running)
+                    emit plcModeChanged(running);
+            }
+            emit keyExchanged(k);
+        },
         [this, kind](const QString& t) { emit message(kind, t); },
         [this, kind](int v, int lo, int hi) { emit progress(kind, v, lo, hi); }};
     SequenceRunner runner(*m_worker->link, *m_worker->keys, m_delays, m_cancel, reporter);
-    return body(runner);
+    SequenceResult r = body(runner);
+    // A port that failed on the way is closed, so that the next open starts afresh.
+    if (r.outcome == SequenceOutcome::LinkFailed)
+        m_worker->reset();
+    return r;
 }
 
 SequenceResult PlcSession::open(const QString& setting)
@@ -112,7 +225,7 @@ SequenceResult PlcSession::open(const QString& setting)
     r.kind = SequenceKind::Open;
     m_worker->reset();
     QString error;
-    std::unique_ptr<Link> link = makeLink(setting, &error);
+    std::unique_ptr<Link> link = makeLink(setting, *m_worker->sim, &error);
     if (link) {
         if (auto* sim = qobject_cast<SimLink*>(link.get()))
             sim->setFaults(m_faults);
@@ -135,10 +248,23 @@ bool PlcSession::openPort(const QString& setting)
     return enqueue(SequenceKind::Open, [this, setting] { return open(setting); });
 }
 
+bool PlcSession::usePort(const QString& setting)
+{
+    return enqueue(SequenceKind::Open, [this, setting] {
+        if (!m_worker->isOpen())
+            return open(setting);
+        SequenceResult r;
+        r.kind = SequenceKind::Open;
+        return r;
+    });
+}
+
 bool PlcSession::connectPlc(const QString& setting)
 {
     return enqueue(SequenceKind::Connect, [this, setting] {
         emit message(SequenceKind::Connect, text::portOpening());
+        // Opened anew even when open (which recovers a port that went bad); a window that
+        // shares it goes on using it.
         SequenceResult r = open(setting);
         r.kind = SequenceKind::Connect;
         if (!r.ok()) {
@@ -193,10 +319,11 @@ bool PlcSession::probePort(int number)
     });
 }
 
-bool PlcSession::sendKeys(const std::vector<std::uint8_t>& codes)
+bool PlcSession::sendKeys(const std::vector<std::uint8_t>& codes, const QString& openSetting)
 {
-    return submit(SequenceKind::Keys,
-                  [codes](SequenceRunner& run) { return seq::sendKeys(run, codes); });
+    return submit(
+        SequenceKind::Keys, [codes](SequenceRunner& run) { return seq::sendKeys(run, codes); },
+        openSetting);
 }
 
 bool PlcSession::writeProgram(const ProgramStore& program, WriteRange range)
@@ -239,8 +366,24 @@ bool PlcSession::verify(const ProgramStore& project)
 
 bool PlcSession::setRunMode(bool running)
 {
-    return submit(SequenceKind::RunStop,
-                  [running](SequenceRunner& run) { return seq::setRunMode(run, running); });
+    return submit(SequenceKind::RunStop, [this, running](SequenceRunner& run) {
+        SequenceResult r = seq::setRunMode(run, running);
+        // The simulated controller answers as the controller does, yet says why it stays put.
+        const auto* link = qobject_cast<const SimLink*>(m_worker->link.get());
+        const SimPlc* sim = link ? link->simulator() : nullptr;
+        if (r.ok() && running && sim && !sim->running()) {
+            r.outcome = SequenceOutcome::Failed;
+            r.message = sim->fault();
+            if (m_plcRunning.exchange(false))
+                emit plcModeChanged(false);
+        }
+        return r;
+    });
+}
+
+SimPlc* PlcSession::simulator() const
+{
+    return m_worker->sim.get();
 }
 
 bool PlcSession::watchDevice(const QString& nodeText)

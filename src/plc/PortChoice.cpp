@@ -101,13 +101,13 @@ QString resolvePort(const QString& setting, QString* error)
     return device;
 }
 
-std::unique_ptr<Link> makeLink(const QString& setting, QString* error)
+std::unique_ptr<Link> makeLink(const QString& setting, SimPlc& simulator, QString* error)
 {
     const QString device = resolvePort(setting, error);
     if (device.isEmpty())
         return nullptr;
     if (device == QLatin1String(kSimPort))
-        return SimLink::toSharedController();
+        return std::make_unique<SimLink>(simulator);
     return std::make_unique<SerialLink>(device);
 }
 

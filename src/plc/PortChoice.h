@@ -26,8 +26,11 @@ QString portNameForNumber(int number);
 // The device (or "sim") a port setting names; empty with `error` set when it names none.
 QString resolvePort(const QString& setting, QString* error = nullptr);
 
-// A closed link for a port setting; null with `error` set when the setting names no port.
-std::unique_ptr<Link> makeLink(const QString& setting, QString* error = nullptr);
+class SimPlc;
+
+// A closed link for a port setting; null with `error` set when the setting names no port. The
+// setting "sim" reaches `simulator`, which outlives the link.
+std::unique_ptr<Link> makeLink(const QString& setting, SimPlc& simulator, QString* error = nullptr);
 
 // True when the port with this number exists and can be opened now (it is closed again).
 bool probePort(int number);

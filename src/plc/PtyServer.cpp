@@ -10,7 +10,7 @@
 namespace ladrix::plc {
 
 PtyServer::PtyServer(int stepCount, QObject* parent)
-    : QObject(parent), m_controller(stepCount),
+    : QObject(parent), m_plc(stepCount),
       m_replies([this](const QByteArray& bytes) { send(bytes); }, this)
 {
 }
@@ -75,7 +75,7 @@ void PtyServer::onReadable()
         if (n <= 0)
             break;
         for (ssize_t i = 0; i < n; ++i) {
-            const QByteArray reply = m_controller.receive(static_cast<std::uint8_t>(buf[i]));
+            const QByteArray reply = m_plc.receive(static_cast<std::uint8_t>(buf[i]));
             m_replies.push(m_faults.shape(reply), m_faults.faults().latencyMs);
         }
     }

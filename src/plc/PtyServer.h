@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplyQueue.h"
-#include "SimController.h"
+#include "SimPlc.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -9,8 +9,9 @@
 
 namespace ladrix::plc {
 
-// Serves the simulated controller on a pseudo-terminal: a serial port at the path of the
-// terminal's slave side (e.g. /dev/pts/3) then talks to it as to a real controller.
+// Serves the simulated controller, which runs its program, on a pseudo-terminal: a serial port
+// at the path of the terminal's slave side (e.g. /dev/pts/3) then talks to it as to a real
+// controller.
 class PtyServer final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PtyServer)
@@ -25,14 +26,15 @@ public:
     QString slavePath() const { return m_slavePath; }
     QString errorString() const { return m_error; }
 
-    SimController& controller() { return m_controller; }
+    SimController& controller() { return m_plc.controller(); }
+    SimPlc& simulator() { return m_plc; }
     void setFaults(const SimFaults& faults) { m_faults.setFaults(faults); }
 
 private:
     void onReadable();
     void send(const QByteArray& bytes);
 
-    SimController m_controller;
+    SimPlc m_plc;
     FaultyReplies m_faults;
     ReplyQueue m_replies;
     std::unique_ptr<QSocketNotifier> m_notifier;

@@ -47,6 +47,7 @@ public:
     void progress(int value, int minimum, int maximum) const;
     const TransferDelays& delays() const { return m_delays; }
     const PlcDisplay& display() const { return m_keys.display(); }
+    const QByteArray& reply() const { return m_keys.reply(); }
 
 private:
     Link& m_link;

@@ -53,6 +53,7 @@ struct SequenceResult {
     QByteArray words;                        // high-speed read: the received bytes
     std::vector<StepDifference> differences; // verify: steps that differ
     PlcDisplay display;                      // display after the last key
+    QByteArray reply;                        // keys and polls: the reply behind `display`
     bool deviceOn = false;
     int monDev = 0;
 

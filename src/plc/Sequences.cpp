@@ -99,6 +99,7 @@ SequenceResult sendKeys(SequenceRunner& run, const std::vector<std::uint8_t>& co
             r.outcome = SequenceOutcome::TimedOut;
     }
     r.display = run.display();
+    r.reply = run.reply();
     return r;
 }
 
@@ -309,6 +310,7 @@ SequenceResult pollDevice(SequenceRunner& run, int monDev)
     if (!k.ok())
         return keyFailed(r, k, run);
     r.display = run.display();
+    r.reply = run.reply();
     if (r.display.num.trimmed() == u"151515")
         r.display.num.clear();
     r.deviceOn = k.deviceOn;

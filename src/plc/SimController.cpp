@@ -118,7 +118,8 @@ QByteArray SimController::receive(std::uint8_t byte)
         return {};
     case cmd::ProgramMode:
     case cmd::MonitorMode:
-        m_mode = byte == cmd::ProgramMode ? Mode::Program : Mode::Monitor;
+        m_mode =
+            byte == cmd::MonitorMode && (!m_runGate || m_runGate()) ? Mode::Monitor : Mode::Program;
         resetEntry();
         m_monitored = -1;
         return blankReply();
@@ -143,6 +144,8 @@ QByteArray SimController::highSpeed(std::uint8_t byte, bool& handled)
             return dumpProgram(stepCount());
         case cmd::WriteModel0:
         case cmd::WriteModel1:
+            m_mode = Mode::Program;
+            m_monitored = -1;
             m_hs = HighSpeed::Writing;
             m_hsStep = 0;
             m_hsFirst = -1;
@@ -395,9 +398,14 @@ QByteArray SimController::deviceDisplay(bool valueOnly) const
 {
     if (m_monitored < 0)
         return blankReply();
-    const auto it = m_devices.find(m_monitored);
-    const bool on = it != m_devices.end() && it->second.first;
-    const int value = it != m_devices.end() ? it->second.second : 0;
+    MonitoredDevice device;
+    if (m_source) {
+        device = m_source(m_monitored);
+    } else if (const auto it = m_devices.find(m_monitored); it != m_devices.end()) {
+        device = {it->second.first, it->second.second};
+    }
+    const bool on = device.on;
+    const int value = device.value;
     const QChar letter = deviceLetterOf(m_monitored);
     const bool hasValue = letter == u'T' || letter == u'C' || letter == u'D';
     if (on && !valueOnly)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -25,23 +26,35 @@ namespace ladrix::plc {
 //   + / -            next / previous step; after step 999 comes step 0 and before 0 is 999.
 //   STEP 9 0 8 and WRITE three times copies EEPROM to RAM; STEP 8 0 9 and WRITE three times
 //                      copies RAM to EEPROM.
-// MONITOR mode (161): digits then WRITE/MONITOR pick a device (a point key between them, as
+// MONITOR mode (161; a run gate may refuse it, the controller then stays in PROGRAM mode with
+//   the same reply): digits then WRITE/MONITOR pick a device (a point key between them, as
 //   sent for a data register, is accepted); then the point key polls it: display code 5 while
 //   the device is on, and in the number field the value of a timer, counter or data register
 //   (the device's own number for plain relays). K/SEARCH polls a value under the code of "K".
+//   The device states come from a device source (the scan engine), or else from setDevice().
 // 166 through the keys: blank display (the first key of a connection).
 // High speed: 254 opens the framing without a reply. Then 171/172 sends the program as
 //   two-byte words, step 0 up to and including the first END step (without one, the first
 //   1000 steps for 171 and the whole memory for 172); 173/174 takes words from step 0 on and
 //   answers each with four bytes (the word and its step number, high byte first), leaving words
-//   past the end of its memory unanswered; 166 at a word boundary ends the framing. Any other key
-//   after the lead-in leaves the framing and counts as a key.
+//   past the end of its memory unanswered; a write request stops a controller in MONITOR mode,
+//   so that a program never changes under its scan; 166 at a word boundary ends the framing. Any
+//   other key after the lead-in leaves the framing and counts as a key.
 //
 // Keys reach steps 0 to 999; a second-model controller holds 2000 steps, the upper thousand
 // reachable only by the high-speed transfer.
 class SimController {
 public:
     enum class Mode { Program, Monitor };
+
+    // What the monitor shows of a device: its lamp and the value of a timer, counter or register.
+    struct MonitoredDevice {
+        bool on = false;
+        int value = 0;
+    };
+    using DeviceSource = std::function<MonitoredDevice(int number)>;
+    // Asked on each switch to MONITOR mode; false keeps the controller in PROGRAM mode.
+    using RunGate = std::function<bool()>;
 
     explicit SimController(int stepCount = 1000);
 
@@ -60,6 +73,8 @@ public:
 
     // Device state shown by the monitor: on/off and the value of timers, counters, registers.
     void setDevice(int number, bool on, int value = 0);
+    void setDeviceSource(DeviceSource source) { m_source = std::move(source); }
+    void setRunGate(RunGate gate) { m_runGate = std::move(gate); }
 
 private:
     using Word = std::uint16_t;
@@ -85,6 +100,8 @@ private:
     std::vector<Word> m_ram;
     std::vector<Word> m_eeprom;
     std::map<int, std::pair<bool, int>> m_devices;
+    DeviceSource m_source;
+    RunGate m_runGate;
     Mode m_mode = Mode::Program;
     Entry m_entry = Entry::Idle;
     HighSpeed m_hs = HighSpeed::Off;

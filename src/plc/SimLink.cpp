@@ -1,24 +1,24 @@
 #include "SimLink.h"
 
+#include "SimPlc.h"
+
 namespace ladrix::plc {
 
 SimLink::SimLink(int stepCount, QObject* parent)
-    : SimLink(std::make_shared<Controller>(stepCount), parent)
-{
-}
-
-SimLink::SimLink(std::shared_ptr<Controller> controller, QObject* parent)
-    : Link(parent), m_controller(std::move(controller)),
+    : Link(parent), m_own(std::make_unique<SimController>(stepCount)), m_controller(m_own.get()),
+      m_receive([c = m_controller](std::uint8_t byte) { return c->receive(byte); }),
       m_replies([this](const QByteArray& bytes) { deliver(bytes); }, this)
 {
 }
 
-std::unique_ptr<SimLink> SimLink::toSharedController()
+SimLink::SimLink(SimPlc& plc, QObject* parent)
+    : Link(parent), m_plc(&plc), m_controller(&plc.controller()),
+      m_receive([p = &plc](std::uint8_t byte) { return p->receive(byte); }),
+      m_replies([this](const QByteArray& bytes) { deliver(bytes); }, this)
 {
-    // Room for the second model's 2000 steps; keys reach the first thousand as on either model.
-    static const auto shared = std::make_shared<Controller>(2000);
-    return std::unique_ptr<SimLink>(new SimLink(shared, nullptr));
 }
+
+SimLink::~SimLink() = default;
 
 bool SimLink::open()
 {
@@ -38,14 +38,9 @@ bool SimLink::write(const QByteArray& bytes)
 {
     if (!m_open)
         return false;
-    for (char b : bytes) {
-        QByteArray reply;
-        {
-            const std::lock_guard lock(m_controller->mutex);
-            reply = m_controller->sim.receive(static_cast<std::uint8_t>(b));
-        }
-        m_replies.push(m_faults.shape(reply), m_faults.faults().latencyMs);
-    }
+    for (char b : bytes)
+        m_replies.push(m_faults.shape(m_receive(static_cast<std::uint8_t>(b))),
+                       m_faults.faults().latencyMs);
     return true;
 }
 

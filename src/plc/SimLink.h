@@ -4,23 +4,27 @@
 #include "ReplyQueue.h"
 #include "SimController.h"
 
+#include <functional>
 #include <memory>
-#include <mutex>
 
 namespace ladrix::plc {
 
+class SimPlc;
+
 // A link to the simulated controller inside this process. Replies arrive as from a port: after
-// the controller's latency, announced by readyRead().
+// the controller's latency, announced by readyRead(). The link and its controller live on one
+// thread.
 class SimLink final : public Link {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SimLink)
 
 public:
-    // A link to a controller of its own.
+    // A link to a controller of its own that answers keys but runs no program: the monitor
+    // shows what setDevice() gave it.
     explicit SimLink(int stepCount = 1000, QObject* parent = nullptr);
-    // A link to the one controller that every "sim" port of this process reaches, so its
-    // program outlives a reconnection, as a real controller's does.
-    static std::unique_ptr<SimLink> toSharedController();
+    // A link to a simulated controller that runs its program; `plc` outlives the link.
+    explicit SimLink(SimPlc& plc, QObject* parent = nullptr);
+    ~SimLink() override;
 
     bool open() override;
     void close() override;
@@ -31,27 +35,18 @@ public:
     QString errorString() const override { return QString(); }
     QString description() const override { return QStringLiteral("sim"); }
 
-    // Unguarded: only for a link whose controller no other thread is using.
-    SimController& controller() { return m_controller->sim; }
-    // Runs `use` on the controller while no link of another thread talks to it.
-    template <class F> void withController(F&& use)
-    {
-        const std::lock_guard lock(m_controller->mutex);
-        use(m_controller->sim);
-    }
+    SimController& controller() { return *m_controller; }
+    // The running controller this link reaches; null for a controller of its own.
+    SimPlc* simulator() const { return m_plc; }
     void setFaults(const SimFaults& faults) { m_faults.setFaults(faults); }
 
 private:
-    // Links of different threads may share one controller.
-    struct Controller {
-        explicit Controller(int stepCount) : sim(stepCount) {}
-        std::mutex mutex;
-        SimController sim;
-    };
-    SimLink(std::shared_ptr<Controller> controller, QObject* parent);
     void deliver(const QByteArray& bytes);
 
-    std::shared_ptr<Controller> m_controller;
+    std::unique_ptr<SimController> m_own;
+    SimPlc* m_plc = nullptr;
+    SimController* m_controller = nullptr;
+    std::function<QByteArray(std::uint8_t)> m_receive;
     FaultyReplies m_faults;
     ReplyQueue m_replies;
     QByteArray m_input;

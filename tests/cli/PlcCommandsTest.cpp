@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -65,13 +66,32 @@ TEST_F(CliPlc, VerifyAfterAHighSpeedWriteListsOnlyRealDifferences)
     EXPECT_EQ(runCli({"list", path("fast.ins")}).out, "0000  LD X027\n0001  OUT Y030\n0002  END\n");
 }
 
+// The served controller runs the program it holds: the monitor follows an input switched on
+// its control lines through the program to an output.
 TEST_F(CliPlc, RunThenMonitorPrintsOnePollPerLine)
 {
+    ASSERT_EQ(plc({"hs-write", program("in.ins", {"LD", "X27", "OUT", "Y30", "END", ""})}).exitCode,
+              0);
     EXPECT_EQ(plc({"run"}).out, "运行\n");
-    const CliRun run = plc({"monitor", "x27", "--count", "2"});
+    CliRun run = plc({"monitor", "x27", "--count", "2"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "027 off\n027 off\n");
+    EXPECT_EQ(plc({"monitor", "y30", "--count", "1"}).out, "030 off\n");
+    ASSERT_EQ(sim.control("X27 1"), "ok");
+    EXPECT_EQ(plc({"monitor", "y30", "--count", "1"}).out, "030 on\n");
     EXPECT_EQ(plc({"stop"}).out, "停止\n");
+    EXPECT_EQ(sim.control("? Y30"), "Y30 0"); // stopped: the outputs are off
+}
+
+// The controller's reply to 运行 is the protocol's; why it stays in PROGRAM mode is what the
+// served controller reports on stderr and on its control lines.
+TEST_F(CliPlc, ProgramThatCannotRunKeepsTheControllerStopped)
+{
+    EXPECT_EQ(plc({"run"}).exitCode, 0);
+    EXPECT_EQ(sim.control("mode"), "stop 程序无法运行：0000: 程序没有END指令");
+    ASSERT_EQ(sim.stop(SIGTERM), 0);
+    EXPECT_TRUE(QString::fromUtf8(sim.process.readAllStandardError())
+                    .contains("ladrix-cli sim: 程序无法运行：0000: 程序没有END指令"));
 }
 
 TEST_F(CliPlc, CopyPrintsTheSwitchWarning)

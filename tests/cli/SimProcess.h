@@ -16,6 +16,17 @@ struct SimProcess {
         if (process.waitForStarted(5000) && process.waitForReadyRead(5000))
             path = QString::fromUtf8(process.readLine()).trimmed();
     }
+    // Sends one control line on standard input and returns its answer line; empty when none
+    // came within a few seconds.
+    QString control(const QString& line)
+    {
+        process.write((line + u'\n').toUtf8());
+        while (!process.canReadLine()) {
+            if (!process.waitForReadyRead(5000))
+                return {};
+        }
+        return QString::fromUtf8(process.readLine()).trimmed();
+    }
     // Sends `signal` and returns the exit code of a normal exit, or -1.
     int stop(int signal)
     {

@@ -82,3 +82,19 @@ TEST(KeyCodes, DigitKeysAndPanelAgree)
         EXPECT_TRUE(low >= 2 && low <= 7) << k.caption;
     }
 }
+
+// A blank place shows as a blank, not as the "15" of the reply.
+TEST(ShownNumber, ShowsBlankPlacesAndThePointOfAConstant)
+{
+    const struct {
+        int code, d1, d2, d3;
+        const char* shown;
+    } rows[] = {{12, 0, 2, 7, "027"},   {12, 15, 15, 0, "  0"}, {12, 15, 0, 2, " 02"},
+                {4, 1, 2, 3, "12.3"},   {4, 15, 1, 2, " 1.2"},  {255, 15, 15, 15, ""},
+                {12, 1, 15, 15, "1  "}, {9, 11, 0, 1, "1101"}};
+    for (const auto& r : rows)
+        EXPECT_EQ(shownNumber(ladrix::plc::test::displayReply(r.code, r.d1, r.d2, r.d3)),
+                  QString::fromUtf8(r.shown))
+            << r.code << ' ' << r.d1 << r.d2 << r.d3;
+    EXPECT_EQ(shownNumber(QByteArray("\0\x0c\x01", 3)), QString());
+}

@@ -3,6 +3,8 @@
 #include "core/Project.h"
 #include "plc/PlcSession.h"
 #include "plc/PortChoice.h"
+#include "plc/SimPlc.h"
+#include "plc/StepCoding.h"
 #include "plc/ui/OnlineWindow.h"
 
 #include <QCheckBox>
@@ -64,13 +66,7 @@ struct OnlineWindowTest : testing::Test {
         open();
     }
 
-    void TearDown() override
-    {
-        delete window;
-        // The simulated controller outlives the test; leave it as the next one expects.
-        SimLink::toSharedController()->withController(
-            [](SimController& c) { c = SimController(2000); });
-    }
+    void TearDown() override { delete window; }
 
     void open()
     {
@@ -116,8 +112,21 @@ struct OnlineWindowTest : testing::Test {
     {
         return QTest::qWaitFor([&] { return find<QPushButton>("CmdExit")->isEnabled(); });
     }
+    // Runs `use` on the session's simulated controller, on its thread.
+    void onSimulator(const std::function<void(SimPlc&)>& use)
+    {
+        SimPlc* sim = session.simulator();
+        QMetaObject::invokeMethod(
+            sim, [&] { use(*sim); }, Qt::BlockingQueuedConnection);
+    }
+    // The simulated controller runs only a sound program: X27 drives Y30.
     void connectSim()
     {
+        onSimulator([](SimPlc& sim) {
+            const ProgramStore p = programOf("LD X027; OUT Y030; END");
+            for (int i = 0; i < 3; ++i)
+                sim.controller().setWord(i, encodeStep(p.step(i)));
+        });
         click("cmdConn");
         ASSERT_TRUE(waitFor("labConnMsg", QStringLiteral("已连接")));
     }
@@ -273,7 +282,8 @@ TEST_F(OnlineWindowTest, CancelStopsTheReadAfterTheCurrentStepAndKeepsWhatWasRea
     ASSERT_TRUE(QTest::qWaitFor([&] { return text("labReadMsg").startsWith(u"正在读出"); }));
     click("cmdRCancel");
     ASSERT_TRUE(waitFor("labReadMsg", QStringLiteral("读取已取消")) && finished());
-    EXPECT_EQ(project.program().step(0), step("NOP", ""));
+    // Step 0 was read before the cancel ("正在读出" follows each step read).
+    EXPECT_EQ(project.program().step(0), step("LD", "X027"));
     EXPECT_EQ(reads, 1);
 }
 
@@ -322,6 +332,17 @@ TEST_F(OnlineWindowTest, TransferWhileRunningAsksWhetherToStopFirst)
     EXPECT_TRUE(find<QRadioButton>("OptStop")->isChecked());
     click("CmdWrite"); // stopped now: no question
     EXPECT_EQ(questions, 3);
+}
+
+TEST_F(OnlineWindowTest, RunOfAProgramThatCannotRunSaysWhyAndLeavesTheTreeOff)
+{
+    connectSim();
+    onSimulator([](SimPlc& sim) { sim.controller().setWord(2, encodeStep(step("NOP", ""))); });
+    tab(5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }));
+    EXPECT_EQ(messages, QStringList{"程序无法运行：0002: 程序没有END指令"});
+    EXPECT_FALSE(find<QTreeWidget>("TVDev")->isEnabled());
+    EXPECT_FALSE(find<QRadioButton>("OptRun")->isChecked());
 }
 
 TEST_F(OnlineWindowTest, CopiesWarnFirstAndClearDoesNot)
@@ -376,9 +397,9 @@ TEST_F(OnlineWindowTest, HighSpeedWriteVerifyAndReadOnTheirPage)
 
 TEST_F(OnlineWindowTest, MonitorPollsThePickedDeviceUntilAnotherPageOrStop)
 {
-    SimLink::toSharedController()->withController([](SimController& c) {
-        c.setDevice(27, true);
-        c.setDevice(712, false, 345);
+    onSimulator([](SimPlc& sim) {
+        sim.setInput(27, true);
+        sim.setData(712, 345);
     });
     // Keys paced longer than the timer's tick, as on the wire: a poll is nearly always running.
     session.setKeyTiming(KeyTiming{100, 150});

@@ -1,4 +1,6 @@
 #include "plc/PortChoice.h"
+#include "plc/SimLink.h"
+#include "plc/SimPlc.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -57,17 +59,19 @@ TEST(ResolvePort, AcceptsSimPathsAndNumbersOfExistingPorts)
 TEST(MakeLink, BuildsTheRightKindOfLink)
 {
     QString error;
-    auto sim = makeLink(QStringLiteral("sim"), &error);
+    SimPlc simulator;
+    auto sim = makeLink(QStringLiteral("sim"), simulator, &error);
     ASSERT_TRUE(sim);
     EXPECT_EQ(sim->description(), u"sim");
+    EXPECT_EQ(qobject_cast<SimLink*>(sim.get())->simulator(), &simulator);
     EXPECT_TRUE(sim->open());
 
-    auto missing = makeLink(QStringLiteral("/dev/ladrix-no-such-port"), &error);
+    auto missing = makeLink(QStringLiteral("/dev/ladrix-no-such-port"), simulator, &error);
     ASSERT_TRUE(missing);
     EXPECT_FALSE(missing->open());
     EXPECT_FALSE(missing->errorString().isEmpty());
 
-    EXPECT_FALSE(makeLink(QStringLiteral("250"), &error));
+    EXPECT_FALSE(makeLink(QStringLiteral("250"), simulator, &error));
 }
 
 TEST_F(PortSettings, DefaultsThenStoresTheChoice)

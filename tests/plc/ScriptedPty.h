@@ -22,6 +22,7 @@ class ScriptedPty {
 public:
     std::deque<QByteArray> plusDisplays; // shown by each "+" in turn
     QByteArray programWords;             // the answer to a high-speed read request
+    bool silent = false;                 // records, but answers nothing
 
     ScriptedPty()
     {
@@ -67,7 +68,7 @@ private:
             const auto byte = static_cast<std::uint8_t>(buffer[i]);
             m_received += char(byte);
             const QByteArray reply = answer(byte);
-            if (!reply.isEmpty()) [[maybe_unused]]
+            if (!reply.isEmpty() && !silent) [[maybe_unused]]
                 const auto w = ::write(m_master, reply.constData(), reply.size());
         }
     }

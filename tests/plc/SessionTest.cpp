@@ -2,6 +2,7 @@
 
 #include "plc/PlcSession.h"
 #include "plc/PtyServer.h"
+#include "plc/SimPlc.h"
 #include "plc/StepCoding.h"
 
 #include "core/RuntimeError.h"
@@ -70,18 +71,44 @@ TEST_F(Session, ConnectThenKeyWriteAndKeyReadGiveTheProgramBack)
     ASSERT_FALSE(progress.isEmpty());
     EXPECT_EQ(progress.last().at(1).toInt(), program.getEndStep()); // the bar ends full
 
-    // The simulated controller keeps its program when it is connected to again, from any
-    // session of the program.
-    PlcSession other;
-    other.setKeyTiming(KeyTiming{2, 150});
-    ASSERT_TRUE(await(other, [&] { return other.connectPlc(QStringLiteral("sim")); }));
-    const auto read = await(other, [&] { return other.readProgram(ReadRange{}, 999); });
+    // The session's simulated controller keeps its program when the port is closed and the
+    // session connects to it again, as a real controller keeps its memory.
+    ASSERT_TRUE(await(session, [&] { return session.closePort(); }));
+    ASSERT_TRUE(await(session, [&] { return session.connectPlc(QStringLiteral("sim")); }));
+    const auto read = await(session, [&] { return session.readProgram(ReadRange{}, 999); });
     ASSERT_TRUE(read);
     ASSERT_TRUE(read->ok());
     ProgramStore back;
     applyKeyRead(*read, back);
     for (int i = 0; i <= program.getEndStep(); ++i)
         EXPECT_EQ(back.step(i), program.step(i)) << i;
+}
+
+// 运行 of a program the simulated controller cannot run fails with the reason; a sound program
+// runs, and the device monitor shows what its scan makes of the inputs.
+TEST_F(Session, SimulatorRunsOnlyASoundProgramAndTheMonitorShowsItsDevices)
+{
+    ASSERT_TRUE(await(session, [&] { return session.connectPlc(QStringLiteral("sim")); }));
+    const auto refused = await(session, [&] { return session.setRunMode(true); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->outcome, SequenceOutcome::Failed);
+    EXPECT_EQ(refused->message, u"程序无法运行：0000: 程序没有END指令");
+    EXPECT_FALSE(session.plcRunning());
+
+    const auto written = await(session, [&] {
+        return session.writeProgram(programOf("LD X000; OUT Y030; END"), WriteRange{});
+    });
+    ASSERT_TRUE(written && written->ok());
+    SimPlc* sim = session.simulator();
+    QMetaObject::invokeMethod(
+        sim, [sim] { sim->setInput(0, true); }, Qt::BlockingQueuedConnection);
+    const auto running = await(session, [&] { return session.setRunMode(true); });
+    ASSERT_TRUE(running && running->ok()) << running->message.toStdString();
+    EXPECT_TRUE(session.plcRunning());
+    ASSERT_TRUE(await(session, [&] { return session.watchDevice(QStringLiteral("030")); }));
+    const auto polled = await(session, [&] { return session.pollDevice(30); });
+    ASSERT_TRUE(polled && polled->ok());
+    EXPECT_TRUE(polled->deviceOn);
 }
 
 TEST_F(Session, PortThatCannotBeOpenedFailsTheConnection)
