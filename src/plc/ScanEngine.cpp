@@ -110,6 +110,7 @@ bool ScanEngine::load(const std::vector<Step>& steps)
     m_chains.clear();
     m_used.clear();
     m_fault.clear();
+    m_timerUnit.fill(0);
     // The program is steps 0 to the first END, as the check and the transfers see it.
     ProgramStore store;
     store.plcType = 1;

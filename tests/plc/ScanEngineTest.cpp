@@ -1,6 +1,10 @@
 #include "plc/ScanEngine.h"
 #include "plc/SimScript.h"
 
+#include "core/ProgramEvaluator.h"
+
+#include <QHash>
+
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -79,6 +83,18 @@ TEST(ScanEngine, ProgramsGiveTheirOutputTraces)
         {"1 s clock and always-on relay", "LD M73; AND M70; OUT Y30; END", "", 1200,
          "0 Y30 1, 500 Y30 0, 1000 Y30 1"},
         {"0.1 s clock", "LD M72; OUT Y30; END", "", 140, "0 Y30 1, 50 Y30 0, 100 Y30 1"},
+        {"nested MC: the inner one gates within the outer",
+         "LD X0; MC M100; LD X1; MC M101; LD X2; OUT Y30; MCR M101; LD X2; OUT Y31; MCR M100; END",
+         "0 X2 1; 100ms X0 1; 200ms X1 1; 300ms X0 0", 400,
+         "100 Y31 1, 200 Y30 1, 300 Y30 0, 300 Y31 0"},
+        {"a counter does not count while its MC is off",
+         "LD X1; MC M100; LD X0; OUT C60; K 1; MCR M100; LD C60; OUT Y30; END",
+         "0 X0 1; 50ms X0 0; 100ms X1 1; 150ms X0 1", 200, "150 Y30 1"},
+        {"a timer skipped by CJP holds its count",
+         "LD X1; CJP D700; LD X0; OUT T50; K 1; EJP D700; LD T50; OUT Y30; END",
+         "0 X0 1; 500ms X1 1; 2s X1 0", 3000, "2500 Y30 1"},
+        {"RST switches a relay off", "LD X0; S M100; LD X1; RST M100; LD M100; OUT Y30; END",
+         "0 X0 1; 50ms X0 0; 100ms X1 1", 200, "0 Y30 1, 100 Y30 0"},
         {"contacts after an output go on with its condition",
          "LD X0; OUT Y30; AND X1; OUT Y31; END", "0 X1 1; 100ms X0 1", 200, "100 Y30 1, 100 Y31 1"},
     };
@@ -110,6 +126,39 @@ TEST(ScanEngine, BlocksCombineAsTheirTruthTables)
             ASSERT_TRUE(engine.scan());
             EXPECT_EQ(engine.isOn(30), c.expected(bits & 1, bits & 2, bits & 4, bits & 8))
                 << c.program << " inputs " << bits;
+        }
+    }
+}
+
+// One meaning of a program: a scan drives the outputs as the evaluator of the ladder
+// conversions says, for every combination of the inputs.
+TEST(ScanEngine, ScanAgreesWithTheConversionsEvaluator)
+{
+    const char* programs[] = {
+        "LD X0; AND X1; LD X2; ANI X3; ORB; OR X0; OUT Y30; AND X3; OUT Y31; END",
+        "LDI X0; LD X1; OR X2; LDI X3; ORB; ANB; OUT Y30; LD Y30; ANI X1; OUT Y31; END",
+        "LD X0; OUT Y30; OUT Y31; LD X1; ORI X2; AND X3; OUT Y31; END",
+    };
+    for (const char* text : programs) {
+        const std::vector<Step> steps = program(text);
+        ScanEngine engine;
+        ASSERT_TRUE(engine.load(steps)) << engine.fault().toStdString();
+        engine.start();
+        for (int bits = 0; bits < 16; ++bits) {
+            QHash<QString, bool> image;
+            for (int i = 0; i < 4; ++i) {
+                engine.setInput(i, bits & (1 << i));
+                image.insert(QStringLiteral("X%1").arg(i), bits & (1 << i));
+            }
+            const ProgramEvaluator evaluator(
+                [&](const QString& dev) { return image.value(dev); },
+                [&](const OutputAction& a) { image.insert(a.dev, a.power); });
+            ASSERT_TRUE(evaluator.run(steps).ok);
+            ASSERT_TRUE(engine.scan());
+            for (int y : {30, 31}) {
+                EXPECT_EQ(engine.isOn(y), image.value(QStringLiteral("Y%1").arg(y)))
+                    << text << " inputs " << bits << " Y" << y;
+            }
         }
     }
 }

@@ -84,6 +84,22 @@ TEST(SimPlc, WallClockDrivesTheScans)
     EXPECT_TRUE(plc.engine().isOn(30));
 }
 
+// Windows get at most 20 pictures a second however fast the scans change the devices.
+TEST(SimPlc, PicturesComeAtMostEvery50msWhileRunning)
+{
+    SimPlc plc;
+    store(plc, "LD M072; OUT Y030; END"); // changes every 50 ms
+    QSignalSpy changed(&plc, &SimPlc::changed);
+    QElapsedTimer wall;
+    wall.start();
+    ASSERT_TRUE(plc.run());
+    QTest::qWait(500);
+    const qint64 elapsed = wall.elapsed();
+    EXPECT_GE(changed.count(), 3);
+    EXPECT_LE(changed.count(), elapsed / 50 + 1);
+    plc.stop();
+}
+
 TEST(SimPlc, HighSpeedWriteStopsTheRunAndSwitchesTheOutputsOff)
 {
     SimPlc plc;
