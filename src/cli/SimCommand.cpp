@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <unistd.h>
+#include <utility>
 
 namespace ladrix::cli {
 namespace {
@@ -41,18 +42,34 @@ private:
         while ((end = m_pending.indexOf('\n')) >= 0) {
             const QString line = QString::fromUtf8(m_pending.left(end));
             m_pending.remove(0, end + 1);
-            const QString answer = m_console.handle(line);
-            if (!answer.isEmpty()) {
-                m_io.out << answer << "\n";
-                m_io.out.flush();
-            }
+            if (std::exchange(m_overlong, false))
+                continue; // the end of a line answered already
+            const QString reply = m_console.handle(line);
+            if (!reply.isEmpty())
+                answer(reply);
+        }
+        // A line that never ends is refused once, rather than kept growing.
+        if (m_pending.size() > kLongestLine) {
+            if (!m_overlong)
+                answer(QStringLiteral("error: line longer than %1 bytes").arg(kLongestLine));
+            m_overlong = true;
+            m_pending.clear();
         }
     }
+
+    void answer(const QString& text)
+    {
+        m_io.out << text << "\n";
+        m_io.out.flush();
+    }
+
+    static constexpr qsizetype kLongestLine = 4096;
 
     plc::SimConsole m_console;
     Io& m_io;
     QSocketNotifier m_notifier;
     QByteArray m_pending;
+    bool m_overlong = false;
 };
 
 int runSim(const QStringList& args, Io& io)

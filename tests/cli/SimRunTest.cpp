@@ -111,3 +111,11 @@ TEST(CliSimEndToEnd, ProgramWrittenByKeysRunsAndTheMonitorReadsItsTimer)
     EXPECT_EQ(sim.control("? Y30"), "Y30 0");
     EXPECT_EQ(sim.control("jump"), "error: unknown command \"jump\"");
 }
+
+TEST(CliSimControl, OverlongLineIsRefusedOnceAndTheNextLineIsAnswered)
+{
+    SimProcess sim;
+    ASSERT_FALSE(sim.path.isEmpty());
+    EXPECT_EQ(sim.control(QString(9000, u'X')), "error: line longer than 4096 bytes");
+    EXPECT_EQ(sim.control("mode"), "stop");
+}
