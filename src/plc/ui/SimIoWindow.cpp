@@ -88,6 +88,8 @@ QGroupBox* lampGroup(const QString& caption, std::span<const int> numbers, QChar
         grid->addWidget(l, int(i) / kLampsPerRow, int(i) % kLampsPerRow);
         lamps.push_back(l);
     }
+    // The rows of a shorter group stay together at the top, beside the longer one.
+    grid->setRowStretch(int(numbers.size() + kLampsPerRow - 1) / kLampsPerRow, 1);
     return box;
 }
 
