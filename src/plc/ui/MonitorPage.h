@@ -33,8 +33,6 @@ public:
     void pageSelected();
     // Another page was chosen: polling stops.
     void stopPolling();
-    // Whether this window last sent "运行" (and not "停止" since).
-    bool plcRunning() const { return m_running; }
     // Sends "停止" as the option does; `done` gets whether the controller answered.
     bool stopPlc(std::function<void(bool)> done);
 

@@ -65,6 +65,8 @@ OnlineWindow::OnlineWindow(Project& project, PlcSession& session, OnlineHooks ho
     setObjectName(QStringLiteral("frmOnline"));
     setWindowTitle(t::kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The port stays open while this window or the handheld panel is there.
+    m_client->holdPort();
     buildWindow();
     connectSignals();
 
@@ -217,12 +219,13 @@ void OnlineWindow::showEvent(QShowEvent* event)
 
 void OnlineWindow::closeEvent(QCloseEvent* event)
 {
-    // Whatever runs stops after its current step, and the port closes behind it. Its result
-    // is dropped: a read the user walked away from does not replace the program.
+    // Whatever runs stops after its current step, and the port closes behind it unless the
+    // handheld panel still uses it. The result is dropped: a read the user walked away from
+    // does not replace the program.
     m_monitor->stopPolling();
     disconnect(m_client, nullptr, this, nullptr);
     disconnect(m_client, nullptr, m_monitor, nullptr);
-    m_client->cancelAndClose();
+    m_client->leave();
     event->accept();
 }
 
@@ -240,7 +243,8 @@ void OnlineWindow::whenReady(const std::function<void()>& start)
         m_prompts.message(this, commontexts::kAppTitle, t::kBusy);
         return;
     }
-    if (!m_monitor->plcRunning()) {
+    // Whichever window set the controller running (this one's monitor or the handheld panel).
+    if (!m_client->plcRunning()) {
         start();
         return;
     }
