@@ -49,6 +49,7 @@ const QStringList& projectMenuItems()
         QStringLiteral("mnuL2I"),       QStringLiteral("mnuTConn"),
         QStringLiteral("mnuIFindNext"), QStringLiteral("mnuIGoto"),
         QStringLiteral("mnuICheck"),    QStringLiteral("mnuIXref"),
+        QStringLiteral("mnuTPA"),
     };
     return items;
 }

@@ -4,6 +4,7 @@
 #include "ProjectCommands.h"
 #include "UserPrompts.h"
 #include "plc/ui/GetCommDialog.h"
+#include "plc/ui/HandheldPanel.h"
 #include "plc/ui/OnlineWindow.h"
 
 namespace ladrix {
@@ -14,6 +15,20 @@ plc::OnlineWindow* onlineWindowOf(const QWidget* mainWindow)
 {
     return mainWindow->findChild<plc::OnlineWindow*>(QStringLiteral("frmOnline"),
                                                      Qt::FindDirectChildrenOnly);
+}
+
+plc::HandheldPanel* panelOf(const QWidget* mainWindow)
+{
+    return mainWindow->findChild<plc::HandheldPanel*>(QStringLiteral("frmPA"),
+                                                      Qt::FindDirectChildrenOnly);
+}
+
+// A second command brings the open window back to the front.
+void bringToFront(QWidget* window)
+{
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -42,10 +57,18 @@ void MainWindow::addOnlineCommands()
             };
             online->setPrompts(std::move(prompts));
         }
-        // A second command brings the open window back to the front.
-        online->showNormal();
-        online->raise();
-        online->activateWindow();
+        bringToFront(online);
+    });
+    add(QStringLiteral("mnuTPA"), [this] {
+        plc::HandheldPanel* panel = panelOf(this);
+        if (!panel) {
+            panel = new plc::HandheldPanel(*m_session, this);
+            panel->setMessageSink(
+                [this](QWidget* parent, const QString& title, const QString& text) {
+                    m_prompts.message(parent, QMessageBox::Information, title, text);
+                });
+        }
+        bringToFront(panel);
     });
     add(QStringLiteral("mnuTCommS"), [this] {
         plc::GetCommDialog dialog(*m_session, this);
@@ -53,6 +76,8 @@ void MainWindow::addOnlineCommands()
             return;
         if (plc::OnlineWindow* online = onlineWindowOf(this))
             online->reloadPortSetting();
+        if (plc::HandheldPanel* panel = panelOf(this))
+            panel->reloadPortSetting();
     });
 }
 

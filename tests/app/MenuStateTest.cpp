@@ -15,10 +15,11 @@ protected:
     void expectProjectCommands(bool on)
     {
         for (const char* name :
-             {"mnuIView",    "mnuLView",    "mnuFSave",    "mnuFSaveAs",  "mnuFImp",   "mnuFClose",
-              "mnuFISaveAs", "mnuFLSaveAs", "mnuFOpenIns", "mnuFOpenLad", "mnuFPrint", "mnuIFirst",
-              "mnuILast",    "mnuIClear",   "mnuIInsert",  "mnuIDelete",  "mnuIFind",  "mnuIOpen",
-              "mnuISaveB",   "mnuLInsert",  "mnuLDelete",  "mnuLClear",   "mnuL2I",    "mnuTConn"})
+             {"mnuIView",   "mnuLView",    "mnuFSave",    "mnuFSaveAs",  "mnuFImp",
+              "mnuFClose",  "mnuFISaveAs", "mnuFLSaveAs", "mnuFOpenIns", "mnuFOpenLad",
+              "mnuFPrint",  "mnuIFirst",   "mnuILast",    "mnuIClear",   "mnuIInsert",
+              "mnuIDelete", "mnuIFind",    "mnuIOpen",    "mnuISaveB",   "mnuLInsert",
+              "mnuLDelete", "mnuLClear",   "mnuL2I",      "mnuTConn",    "mnuTPA"})
             EXPECT_EQ(menu(name)->isEnabled(), on) << name;
         for (const char* key :
              {"mnuFSave", "mnuFPrint", "mnuIUp", "mnuIDown", "mnuIInsert", "mnuIDelete", "mnuIFind",

@@ -2,9 +2,11 @@
 
 #include "plc/PlcSession.h"
 #include "plc/PortChoice.h"
+#include "plc/ui/HandheldPanel.h"
 #include "plc/ui/OnlineWindow.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabBar>
@@ -23,6 +25,10 @@ protected:
     plc::OnlineWindow* online() const
     {
         return window->findChild<plc::OnlineWindow*>(QStringLiteral("frmOnline"));
+    }
+    plc::HandheldPanel* panel() const
+    {
+        return window->findChild<plc::HandheldPanel*>(QStringLiteral("frmPA"));
     }
     template <class T> T* control(const char* name) const
     {
@@ -46,6 +52,28 @@ TEST_F(OnlineCommandsTest, ConnectCommandOpensOneOnlineWindowAndBringsItBack)
     choose("mnuTConn");
     EXPECT_EQ(online(), first);
     EXPECT_FALSE(first->isMinimized());
+}
+
+// The panel opens the saved port (here the simulated controller) and shares it.
+TEST_F(OnlineCommandsTest, PanelCommandOpensOneHandheldPanelAndBringsItBack)
+{
+    newProject();
+    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    choose("mnuTPA");
+    plc::HandheldPanel* first = panel();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->isWindow());
+    EXPECT_EQ(first->windowTitle(), u"手持编程器"_s);
+    QTest::mouseClick(first->findChild<QPushButton*>(u"cmdButton(4)"_s), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return first->findChild<QLabel*>(u"labInstr"_s)->text() == u"LD"_s; }, 10000));
+    first->showMinimized();
+    choose("mnuTPA");
+    EXPECT_EQ(panel(), first);
+    EXPECT_FALSE(first->isMinimized());
+    EXPECT_EQ(window->findChildren<plc::HandheldPanel*>().size(), 1);
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 // A read replaces the program: unsaved changes are offered for saving first (cancel keeps
