@@ -300,6 +300,22 @@ TEST_F(HandheldPanelTest, WaitsWhileTheOnlineWindowWritesAndFollowsTheStoppedCon
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(HandheldPanelTest, OpensInMonitorModeWhenTheControllerRunsAlready)
+{
+    savePortSetting(kSim);
+    ASSERT_TRUE(session.usePort(kSim));
+    ASSERT_TRUE(idleAfter(0));
+    ASSERT_TRUE(session.sendKeys({cmd::MonitorMode}));
+    ASSERT_TRUE(idleAfter(1));
+    keys.clear();
+    open(kSim);
+    EXPECT_EQ(panel->paMode(), 2);
+    EXPECT_TRUE(find<QRadioButton>(panel, QStringLiteral("OptMode(1)"))->isChecked());
+    EXPECT_TRUE(timMon()->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(keys, key::EndPoint) >= 2; }));
+    EXPECT_EQ(std::ranges::count(keys, cmd::MonitorMode), 0); // not sent again
+}
+
 TEST_F(HandheldPanelTest, ProgramKeyedInOnThePanelIsReadBackByTheOnlineWindow)
 {
     open(kSim);

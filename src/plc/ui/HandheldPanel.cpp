@@ -123,6 +123,9 @@ HandheldPanel::HandheldPanel(PlcSession& session, QWidget* parent)
         m_waitingFor = other;
         setWaiting(true);
     }
+    // A controller another window set running is shown in MONITOR mode, and polled.
+    if (m_client->plcRunning())
+        onModeChanged(true);
     pump();
 }
 
