@@ -156,4 +156,41 @@ TEST(SimPlc, PicturesCarryTheInputsOutputsAndTimersInUse)
     EXPECT_EQ(s.values[0].preset, u"3");
 }
 
+// Whatever the memory holds and whatever bytes come, the controller answers, and it runs only a
+// program its scan can execute.
+TEST(SimPlc, AnyMemoryAndByteStreamRunSafely)
+{
+    std::uint32_t x = 2024;
+    auto next = [&x] {
+        x = x * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(x >> 16);
+    };
+    int ran = 0;
+    for (int round = 0; round < 300; ++round) {
+        SimPlc plc;
+        plc.setSteppedClock(true);
+        // Short programs of the instructions that make sense after an LD, so that some run.
+        const int length = 1 + round % 12;
+        for (int i = 0; i < length; ++i)
+            plc.controller().setWord(i, QByteArray{char(next()), char(next())});
+        plc.controller().setWord(length, encodeStep(Step{"END", "", ""}));
+        plc.setInput(next() % 24, true);
+        if (plc.run()) {
+            ++ran;
+            ASSERT_TRUE(plc.engine().hasProgram());
+        } else {
+            ASSERT_FALSE(plc.fault().isEmpty());
+        }
+        plc.advance(200);
+        for (int i = 0; i < 200; ++i) {
+            const QByteArray reply = plc.receive(next());
+            ASSERT_TRUE(reply.size() <= 5 || reply.size() % 2 == 0);
+            if (i % 20 == 0)
+                plc.advance(10);
+        }
+        ASSERT_TRUE(!plc.running() || plc.engine().hasProgram());
+    }
+    EXPECT_GT(ran, 0);
+}
+
 } // namespace
