@@ -256,6 +256,8 @@ void MainWindow::refreshMenus()
     m_tools.value(QStringLiteral("mnuEUndo"))->setEnabled(open && history.canUndo());
     m_tools.value(QStringLiteral("mnuERedo"))->setEnabled(open && history.canRedo());
 
+    m_menu.value(QStringLiteral("mnuTSim"))->setEnabled(m_simChosen);
+
     const bool block = blockComplete(store);
     enableAll(m_menu, blockMenuItems(), block);
     enableAll(m_tools, blockToolButtons(), block);

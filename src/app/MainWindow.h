@@ -113,6 +113,8 @@ private:
     QString m_helpFolder;
     QString m_systemInfoTool;
     bool m_exitConfirmed = false;
+    // Whether the saved port is the simulated controller, which 模拟PLC shows.
+    bool m_simChosen = false;
 };
 
 } // namespace ladrix

@@ -125,6 +125,7 @@ QList<TopMenu> MenuTexts::menuTree()
              item("mnuTConn", tr("连接PLC(&P)")),
              item("mnuTCommS", tr("串口设置")),
              item("mnuTPA", tr("手持编程器")),
+             item("mnuTSim", tr("模拟PLC")),
          }},
         {QStringLiteral("mnuHelp"),
          tr("帮助(&H)"),

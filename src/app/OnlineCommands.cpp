@@ -3,9 +3,12 @@
 #include "MainWindow.h"
 #include "ProjectCommands.h"
 #include "UserPrompts.h"
+#include "plc/PlcSession.h"
+#include "plc/PortChoice.h"
 #include "plc/ui/GetCommDialog.h"
 #include "plc/ui/HandheldPanel.h"
 #include "plc/ui/OnlineWindow.h"
+#include "plc/ui/SimIoWindow.h"
 
 namespace ladrix {
 
@@ -21,6 +24,17 @@ plc::HandheldPanel* panelOf(const QWidget* mainWindow)
 {
     return mainWindow->findChild<plc::HandheldPanel*>(QStringLiteral("frmPA"),
                                                       Qt::FindDirectChildrenOnly);
+}
+
+plc::SimIoWindow* simWindowOf(const QWidget* mainWindow)
+{
+    return mainWindow->findChild<plc::SimIoWindow*>(QStringLiteral("frmSimIo"),
+                                                    Qt::FindDirectChildrenOnly);
+}
+
+bool simulatorChosen()
+{
+    return plc::resolvePort(plc::readPortSetting()) == QLatin1String(plc::kSimPort);
 }
 
 // A second command brings the open window back to the front.
@@ -70,6 +84,12 @@ void MainWindow::addOnlineCommands()
         }
         bringToFront(panel);
     });
+    add(QStringLiteral("mnuTSim"), [this] {
+        plc::SimIoWindow* sim = simWindowOf(this);
+        if (!sim)
+            sim = new plc::SimIoWindow(*m_session->simulator(), this);
+        bringToFront(sim);
+    });
     add(QStringLiteral("mnuTCommS"), [this] {
         plc::GetCommDialog dialog(*m_session, this);
         if (m_prompts.runDialog(dialog) != QDialog::Accepted)
@@ -78,7 +98,9 @@ void MainWindow::addOnlineCommands()
             online->reloadPortSetting();
         if (plc::HandheldPanel* panel = panelOf(this))
             panel->reloadPortSetting();
+        m_simChosen = simulatorChosen();
     });
+    m_simChosen = simulatorChosen();
 }
 
 } // namespace ladrix

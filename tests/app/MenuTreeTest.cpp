@@ -76,7 +76,7 @@ TEST_F(MenuTreeTest, EachMenuShowsItsCaptionsAndSeparatorsInOrder)
     EXPECT_EQ(entriesOf("mnuLad"),
               (QStringList{"梯形图窗口", "-", "梯形图指令工具栏(&T)", "转换成指令表", "-", "插入行",
                            "删除行", "清空", "-", "撤销\tCtrl+Z", "重做\tCtrl+Y"}));
-    EXPECT_EQ(entriesOf("mnuTConnn"), (QStringList{"连接PLC(&P)", "串口设置", "手持编程器"}));
+    EXPECT_EQ(entriesOf("mnuTConnn"), (QStringList{"连接PLC(&P)", "串口设置", "手持编程器", "模拟PLC"}));
     EXPECT_EQ(entriesOf("mnuHelp"), (QStringList{"帮助(&H)...", "编程手册...", "-", "关于(&A)...",
                                                  "-", "English interface"}));
 }

@@ -4,6 +4,7 @@
 #include "plc/PortChoice.h"
 #include "plc/ui/HandheldPanel.h"
 #include "plc/ui/OnlineWindow.h"
+#include "plc/ui/SimIoWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -74,6 +75,21 @@ TEST_F(OnlineCommandsTest, PanelCommandOpensOneHandheldPanelAndBringsItBack)
     EXPECT_FALSE(first->isMinimized());
     EXPECT_EQ(window->findChildren<plc::HandheldPanel*>().size(), 1);
     EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+// With the simulated controller chosen, 模拟PLC shows it, with or without a project.
+TEST_F(OnlineCommandsTest, SimulatorCommandOpensOneWindowOfTheSessionsController)
+{
+    ASSERT_TRUE(menu("mnuTSim")->isEnabled());
+    choose("mnuTSim");
+    auto* first = window->findChild<plc::SimIoWindow*>(u"frmSimIo"_s);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->isWindow());
+    first->showMinimized();
+    choose("mnuTSim");
+    EXPECT_EQ(window->findChildren<plc::SimIoWindow*>().size(), 1);
+    EXPECT_FALSE(first->isMinimized());
 }
 
 // A read replaces the program: unsaved changes are offered for saving first (cancel keeps
