@@ -172,6 +172,41 @@ Save the changes?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceGroups</name>
+    <message>
+        <source>输入点(X)</source>
+        <translation>Inputs (X)</translation>
+    </message>
+    <message>
+        <source>输出点(Y)</source>
+        <translation>Outputs (Y)</translation>
+    </message>
+    <message>
+        <source>中间寄存器(M)</source>
+        <translation>Auxiliary relays (M)</translation>
+    </message>
+    <message>
+        <source>状态积存器(S)</source>
+        <translation>State relays (S)</translation>
+    </message>
+    <message>
+        <source>定时器(T)</source>
+        <translation>Timers (T)</translation>
+    </message>
+    <message>
+        <source>计数器(C)</source>
+        <translation>Counters (C)</translation>
+    </message>
+    <message>
+        <source>数据寄存器(D)</source>
+        <translation>Data registers (D)</translation>
+    </message>
+    <message>
+        <source>特殊寄存器(SFM)</source>
+        <translation>Special relays (SFM)</translation>
+    </message>
+</context>
+<context>
     <name>ElementInput</name>
     <message>
         <source>必须要输入器件号</source>
@@ -235,6 +270,37 @@ Save the changes?</translation>
     <message>
         <source>文件 %1 已保存，但其中有的字符无法用 GBK 编码保存，已写成“?”</source>
         <translation>File %1 was saved, but some characters cannot be stored in the GBK code page and were written as &quot;?&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>GetCommDialog</name>
+    <message>
+        <source>正在查询可用的串行通讯口,请稍待...</source>
+        <translation>Looking for available serial ports, please wait...</translation>
+    </message>
+    <message>
+        <source>检测完成,请选择串行通讯口</source>
+        <translation>Search finished, please choose a serial port</translation>
+    </message>
+    <message>
+        <source>串行通讯口(COM)%1</source>
+        <translation>Serial port (COM)%1</translation>
+    </message>
+    <message>
+        <source>模拟PLC(sim)</source>
+        <translation>Simulated PLC (sim)</translation>
+    </message>
+    <message>
+        <source>串口测试</source>
+        <translation>Serial Port Test</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -724,12 +790,407 @@ Save the changes?</translation>
         <source>编程手册</source>
         <translation>Programming manual</translation>
     </message>
+    <message>
+        <source>手持编程器</source>
+        <translation>Handheld Programmer</translation>
+    </message>
+    <message>
+        <source>模拟PLC</source>
+        <translation>Simulated PLC</translation>
+    </message>
 </context>
 <context>
     <name>NumberReading</name>
     <message>
         <source>溢出: %1</source>
         <translation>Overflow: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OnlinePrompts</name>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineTexts</name>
+    <message>
+        <source>连接PLC</source>
+        <translation>Connect to PLC</translation>
+    </message>
+    <message>
+        <source>从PLC读取程序</source>
+        <translation>Read from PLC</translation>
+    </message>
+    <message>
+        <source>把程序写入PLC</source>
+        <translation>Write to PLC</translation>
+    </message>
+    <message>
+        <source>清除或拷贝程序</source>
+        <translation>Clear or Copy</translation>
+    </message>
+    <message>
+        <source>高速读写</source>
+        <translation>High-Speed Transfer</translation>
+    </message>
+    <message>
+        <source>联机监控</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>传输率: 19200bps</source>
+        <translation>Baud rate: 19200 bps</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>串行通讯口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>模拟PLC(sim)</source>
+        <translation>Simulated PLC (sim)</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>文件以</source>
+        <translation>Into the file at step</translation>
+    </message>
+    <message>
+        <source>为起始步</source>
+        <translation>onwards</translation>
+    </message>
+    <message>
+        <source>PLC以</source>
+        <translation>Into the PLC at step</translation>
+    </message>
+    <message>
+        <source>步为起始步</source>
+        <translation>onwards</translation>
+    </message>
+    <message>
+        <source>从第</source>
+        <translation>From step</translation>
+    </message>
+    <message>
+        <source>步读至第</source>
+        <translation>read to step</translation>
+    </message>
+    <message>
+        <source>步写至第</source>
+        <translation>write to step</translation>
+    </message>
+    <message>
+        <source>步</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>END语句为程序的结束步</source>
+        <translation>The END instruction is the last step</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>清除 PLC 中当前的程序</source>
+        <translation>Clear the program in the PLC</translation>
+    </message>
+    <message>
+        <source>从PLC EEPROM中把程序拷贝到 PLC RAM中</source>
+        <translation>Copy the program from the PLC EEPROM to the PLC RAM</translation>
+    </message>
+    <message>
+        <source>从PLC RAM中把程序拷贝到 PLC EEPROM中</source>
+        <translation>Copy the program from the PLC RAM to the PLC EEPROM</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>操作提示</source>
+        <translation>Please Note</translation>
+    </message>
+    <message>
+        <source>注意！此操作只有在CPU存储器设置为EEPROM状态下有效，如CPU存储器开关位于RAM位置，请关闭PLC电源将CPU存储器开关拨到EEPROM位置，然后再接通PLC电源执行操作。</source>
+        <translation>Note: this works only while the CPU memory is set to EEPROM. If the CPU memory switch is at RAM, switch the PLC off, set the switch to EEPROM, then switch the PLC on again and repeat the operation.</translation>
+    </message>
+    <message>
+        <source>读取(&amp;R)</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>写入(&amp;W)</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>校验(&amp;V)</source>
+        <translation>&amp;Verify</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>器件号</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>PLC正在执行另一项操作，请等它结束后再试。</source>
+        <translation>The PLC is busy with another operation. Please try again when it has finished.</translation>
+    </message>
+    <message>
+        <source>PLC正在运行。先让PLC停止，再进行此操作吗？
+选&quot;是&quot;先停止PLC，选&quot;否&quot;在运行中进行，选&quot;取消&quot;不进行此操作。</source>
+        <translation>The PLC is running. Stop the PLC before this operation?
+Choose &quot;Yes&quot; to stop the PLC first, &quot;No&quot; to go ahead while it runs, &quot;Cancel&quot; not to do it.</translation>
+    </message>
+    <message>
+        <source>无法打开串行通讯口 %1：
+%2</source>
+        <translation>Cannot open the serial port %1:
+%2</translation>
+    </message>
+    <message>
+        <source>没有选择串行通讯口，请用&quot;串口设置&quot;选择。</source>
+        <translation>No serial port chosen. Please choose one with &quot;Serial Port&quot;.</translation>
+    </message>
+    <message>
+        <source>PLC中的步号与程序中的步号相同，此项不用设置</source>
+        <translation>Steps keep their numbers in the PLC; nothing to set here</translation>
+    </message>
+    <message>
+        <source>步</source>
+        <comment>end of a range</comment>
+        <translation>(inclusive)</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTexts</name>
+    <message>
+        <source>手持编程器</source>
+        <translation>Handheld Programmer</translation>
+    </message>
+    <message>
+        <source>键盘：%1</source>
+        <translation>Keyboard: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>另一窗口正在与PLC通讯，请稍候...</source>
+        <translation>Another window is talking to the PLC, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>PlcTexts</name>
+    <message>
+        <source>正在初始化串行通讯口...</source>
+        <translation>Opening the serial port...</translation>
+    </message>
+    <message>
+        <source>正在等待PLC的回应...</source>
+        <translation>Waiting for the PLC to answer...</translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>PLC连接超时</source>
+        <translation>The PLC did not answer in time</translation>
+    </message>
+    <message>
+        <source>连接失败</source>
+        <translation>Connection failed</translation>
+    </message>
+    <message>
+        <source>串行通讯口已断开</source>
+        <translation>The serial port was disconnected</translation>
+    </message>
+    <message>
+        <source>正在初始化PLC</source>
+        <translation>Preparing the PLC</translation>
+    </message>
+    <message>
+        <source>正在清除旧程序</source>
+        <translation>Clearing the old program</translation>
+    </message>
+    <message>
+        <source>正在准备写入</source>
+        <translation>Preparing to write</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>Write failed</translation>
+    </message>
+    <message>
+        <source>写入已完成</source>
+        <translation>Write complete</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Write cancelled</translation>
+    </message>
+    <message>
+        <source>正在准备读取</source>
+        <translation>Preparing to read</translation>
+    </message>
+    <message>
+        <source>读取完成</source>
+        <translation>Read complete</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Read cancelled</translation>
+    </message>
+    <message>
+        <source>读取失败</source>
+        <translation>Read failed</translation>
+    </message>
+    <message>
+        <source>按键读取只能读到第 999 步，其后的程序请用高速读取</source>
+        <translation>A read by keys reaches step 999 at most; use the high-speed read for the steps after it</translation>
+    </message>
+    <message>
+        <source>按键写入只能写到第 999 步，其后的程序请用高速写入</source>
+        <translation>A write by keys reaches step 999 at most; use the high-speed write for the steps after it</translation>
+    </message>
+    <message>
+        <source>起始步 %1 在结束步 %2 之后，没有要传送的步</source>
+        <translation>First step %1 comes after last step %2: there are no steps to transfer</translation>
+    </message>
+    <message>
+        <source>正在清除 PLC 中的程序，请耐心等待</source>
+        <translation>Clearing the program in the PLC, please wait</translation>
+    </message>
+    <message>
+        <source>清除已完成</source>
+        <translation>Clear complete</translation>
+    </message>
+    <message>
+        <source>正在把 PLC EEPROM 中的程序拷贝到 PLC RAM 中,请耐心等待</source>
+        <translation>Copying the program from the PLC EEPROM to the PLC RAM, please wait</translation>
+    </message>
+    <message>
+        <source>正在把 PLC RAM 中的程序拷贝到 PLC EEPROM 中,请耐心等待</source>
+        <translation>Copying the program from the PLC RAM to the PLC EEPROM, please wait</translation>
+    </message>
+    <message>
+        <source>拷贝已完成</source>
+        <translation>Copy complete</translation>
+    </message>
+    <message>
+        <source>正在编码...</source>
+        <translation>Encoding...</translation>
+    </message>
+    <message>
+        <source>正在固化程序，请稍待...</source>
+        <translation>Storing the program in the PLC, please wait...</translation>
+    </message>
+    <message>
+        <source>写入已完成！</source>
+        <translation>Write complete!</translation>
+    </message>
+    <message>
+        <source>正在准备读取数据...</source>
+        <translation>Preparing to read the data...</translation>
+    </message>
+    <message>
+        <source>正在解码...</source>
+        <translation>Decoding...</translation>
+    </message>
+    <message>
+        <source>读取已完成!</source>
+        <translation>Read complete!</translation>
+    </message>
+    <message>
+        <source>PLC 送来 %1 个字节，最后一步不完整，程序未改变</source>
+        <translation>The PLC sent %1 bytes and the last step is incomplete; the program is unchanged</translation>
+    </message>
+    <message>
+        <source>PLC 送来的程序超过 %1 步，程序未改变</source>
+        <translation>The PLC sent more than %1 steps; the program is unchanged</translation>
+    </message>
+    <message>
+        <source>程序一致</source>
+        <translation>The programs match</translation>
+    </message>
+    <message>
+        <source>有 %1 步不一致</source>
+        <translation>%1 steps differ</translation>
+    </message>
+    <message>
+        <source>正在写入第 %1步   
+指令:%2  数据:%3</source>
+        <translation>Writing step %1   
+Instruction: %2  Operand: %3</translation>
+    </message>
+    <message>
+        <source>无法写入第 %1步   
+指令:%2  数据:%3</source>
+        <translation>Cannot write step %1   
+Instruction: %2  Operand: %3</translation>
+    </message>
+    <message>
+        <source>正在读出第 %1步   
+指令:%2  数据:%3</source>
+        <translation>Reading step %1   
+Instruction: %2  Operand: %3</translation>
+    </message>
+    <message>
+        <source>正在写入第 %1/%2</source>
+        <translation>Writing step %1/%2</translation>
+    </message>
+    <message>
+        <source>正在读取第 %1步</source>
+        <translation>Reading step %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>内部错误：%1</source>
+        <translation>Internal error: %1</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1305,112 @@ Save the changes?</translation>
     <message>
         <source>内存不足</source>
         <translation>Out of memory</translation>
+    </message>
+</context>
+<context>
+    <name>SimIoTexts</name>
+    <message>
+        <source>模拟PLC</source>
+        <translation>Simulated PLC</translation>
+    </message>
+    <message>
+        <source>状态：</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>扫描次数：</source>
+        <translation>Scans:</translation>
+    </message>
+    <message>
+        <source>模拟时间：</source>
+        <translation>Simulated time:</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>输入点(X)</source>
+        <translation>Inputs (X)</translation>
+    </message>
+    <message>
+        <source>输出点(Y)</source>
+        <translation>Outputs (Y)</translation>
+    </message>
+    <message>
+        <source>定时器和计数器</source>
+        <translation>Timers and counters</translation>
+    </message>
+    <message>
+        <source>单击切换输入，按住不放则为按钮</source>
+        <translation>Click to switch an input; hold it down for a push button</translation>
+    </message>
+    <message>
+        <source>器件</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>当前值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>设定值</source>
+        <translation>Set value</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>接通</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>SimTexts</name>
+    <message>
+        <source>程序无法运行：</source>
+        <translation>The program cannot run: </translation>
+    </message>
+    <message>
+        <source>错误的指令</source>
+        <translation>invalid instruction</translation>
+    </message>
+    <message>
+        <source>无效的器件号</source>
+        <translation>invalid device number</translation>
+    </message>
+    <message>
+        <source>跳转目标不在其后</source>
+        <translation>the jump target does not follow the jump</translation>
+    </message>
+    <message>
+        <source>同时打开的块超过10个</source>
+        <translation>more than 10 blocks open at once</translation>
+    </message>
+    <message>
+        <source>触点之前没有LD或LDI</source>
+        <translation>a contact without LD or LDI before it</translation>
+    </message>
+    <message>
+        <source>之前没有两个可以连接的块</source>
+        <translation>there are not two blocks to join before it</translation>
+    </message>
+    <message>
+        <source>高速写入时PLC已停止</source>
+        <translation>The PLC was stopped for the high-speed write</translation>
     </message>
 </context>
 <context>

@@ -20,9 +20,4 @@ inline QString cancelText()
     return QCoreApplication::translate("CommonTexts", "取消");
 }
 
-// The same texts in Chinese whatever the interface's language, for the online windows.
-inline const QString kAppTitle = QStringLiteral("Ladrix 2.0 简体中文版");
-inline const QString kOk = QStringLiteral("确定");
-inline const QString kCancel = QStringLiteral("取消");
-
 } // namespace ladrix::commontexts

@@ -9,6 +9,8 @@
 #include "il/CheckTexts.h"
 #include "il/FindDialog.h"
 #include "ladder/ui/LadderEditor.h"
+#include "plc/PlcSession.h"
+#include "plc/PortChoice.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabBar>
@@ -136,6 +139,7 @@ protected:
         ASSERT_TRUE(settings.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         ASSERT_TRUE(setInterfaceLanguage(Language::English));
+        plc::savePortSetting(u"sim"_s); // the online windows reach the simulated controller
         AppFixture::SetUp();
     }
     void TearDown() override
@@ -237,6 +241,38 @@ TEST_F(EnglishTest, NoWindowDialogOrMessageIsLeftInChinese)
     WidgetPrompts boxes;
     checkMessageBox([&] { boxes.confirmExit(window.get()); });
     checkMessageBox([&] { boxes.askSaveChanges(window.get(), "motor"); });
+    EXPECT_EQ(left, QStringList());
+}
+
+// The online window on every page, connected to the simulated controller, the handheld panel,
+// the simulated controller's window and the port dialog.
+TEST_F(EnglishTest, OnlineWindowsAreInEnglish)
+{
+    newProject("motor");
+    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    choose("mnuTConn");
+    auto* online = window->findChild<QWidget*>(u"frmOnline"_s);
+    ASSERT_NE(online, nullptr);
+    QTest::mouseClick(online->findChild<QPushButton*>(u"cmdConn"_s), Qt::LeftButton);
+    auto* connMsg = online->findChild<QLabel*>(u"labConnMsg"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return connMsg->text() == u"Connected"_s; }, 10000))
+        << connMsg->text().toStdString();
+    auto* tabs = online->findChild<QTabBar*>(u"TabStrip"_s);
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        left += chineseLeft(*online);
+    }
+    choose("mnuTPA");
+    choose("mnuTSim");
+    for (const char* name : {"frmPA", "frmSimIo"}) {
+        auto* shown = window->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(shown, nullptr) << name;
+        EXPECT_TRUE(shown->isVisible()) << name;
+    }
+    checkNextDialog([](QDialog& dialog) { dialog.reject(); });
+    choose("mnuTCommS");
+    EXPECT_EQ(seen, QStringList{u"frmGetComm"_s});
+    left += chineseLeft(*window);
     EXPECT_EQ(left, QStringList());
 }
 

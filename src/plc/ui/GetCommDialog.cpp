@@ -5,6 +5,7 @@
 #include "plc/PortChoice.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,19 +19,19 @@ constexpr int kLastProbedPort = 8;
 
 QString probingText()
 {
-    return QStringLiteral("正在查询可用的串行通讯口,请稍待...");
+    return QCoreApplication::translate("GetCommDialog", "正在查询可用的串行通讯口,请稍待...");
 }
 QString doneText()
 {
-    return QStringLiteral("检测完成,请选择串行通讯口");
+    return QCoreApplication::translate("GetCommDialog", "检测完成,请选择串行通讯口");
 }
 QString portEntry(int n)
 {
-    return QStringLiteral("串行通讯口(COM)%1").arg(n);
+    return QCoreApplication::translate("GetCommDialog", "串行通讯口(COM)%1").arg(n);
 }
 QString simEntry()
 {
-    return QStringLiteral("模拟PLC(sim)");
+    return QCoreApplication::translate("GetCommDialog", "模拟PLC(sim)");
 }
 
 } // namespace
@@ -52,10 +53,12 @@ GetCommDialog::GetCommDialog(QWidget* parent)
       m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmGetComm"));
-    setWindowTitle(QStringLiteral("串口测试"));
+    setWindowTitle(QCoreApplication::translate("GetCommDialog", "串口测试"));
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("确定(&O)"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("取消(&C)"), QDialogButtonBox::RejectRole);
+    m_ok = buttons->addButton(QCoreApplication::translate("GetCommDialog", "确定(&O)"),
+                              QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QCoreApplication::translate("GetCommDialog", "取消(&C)"),
+                                  QDialogButtonBox::RejectRole);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_ok->setObjectName(QStringLiteral("cmdOk"));

@@ -381,11 +381,11 @@ void HandheldPanel::reportLinkFailure(const SequenceResult& result)
     m_state->setText(result.message.isEmpty() ? text::connectFailed() : result.message);
     if (result.kind == SequenceKind::Open) {
         const QString port = resolvePort(m_setting);
-        m_sink(this, commontexts::kAppTitle,
-               port.isEmpty() ? onlinetexts::kNoPortChosen
-                              : onlinetexts::kCannotOpen.arg(port, result.dialogText));
+        m_sink(this, commontexts::appTitle(),
+               port.isEmpty() ? onlinetexts::kNoPortChosen()
+                              : onlinetexts::kCannotOpen().arg(port, result.dialogText));
     } else if (!result.dialogText.isEmpty()) {
-        m_sink(this, commontexts::kAppTitle, result.dialogText);
+        m_sink(this, commontexts::appTitle(), result.dialogText);
     }
 }
 

@@ -39,8 +39,8 @@ QGroupBox* frame(const QString& caption, QWidget* parent)
 } // namespace
 
 MonitorPage::MonitorPage(SessionClient& client, const OnlinePrompts& prompts, QWidget* parent)
-    : QGroupBox(t::kTabMon, parent), m_client(client), m_prompts(prompts),
-      m_run(new QRadioButton(t::kRun)), m_stop(new QRadioButton(t::kStopped)),
+    : QGroupBox(t::kTabMon(), parent), m_client(client), m_prompts(prompts),
+      m_run(new QRadioButton(t::kRun())), m_stop(new QRadioButton(t::kStopped())),
       m_tree(new QTreeWidget), m_data(new QLabel(t::kNoData)), m_lamp(new QLabel),
       m_timer(new QTimer(this))
 {
@@ -52,20 +52,20 @@ MonitorPage::MonitorPage(SessionClient& client, const OnlinePrompts& prompts, QW
     m_lamp->setObjectName(QStringLiteral("labVer"));
     m_timer->setObjectName(QStringLiteral("timMon"));
 
-    QGroupBox* operation = frame(t::kOperation, this);
+    QGroupBox* operation = frame(t::kOperation(), this);
     auto* operationLayout = new QVBoxLayout(operation);
     operationLayout->addWidget(m_run);
     operationLayout->addWidget(m_stop);
     operationLayout->addStretch();
 
-    QGroupBox* devices = frame(t::kDevice, this);
+    QGroupBox* devices = frame(t::kDevice(), this);
     auto* devicesLayout = new QVBoxLayout(devices);
     devicesLayout->addWidget(m_tree);
     m_tree->setHeaderHidden(true);
     m_tree->setFont(rowFont());
     buildTree();
 
-    QGroupBox* data = frame(t::kData, this);
+    QGroupBox* data = frame(t::kData(), this);
     auto* dataLayout = new QVBoxLayout(data);
     m_data->setFont(rowFont());
     m_data->setAlignment(Qt::AlignCenter);
@@ -142,13 +142,13 @@ void MonitorPage::showMode()
 void MonitorPage::onRunClicked()
 {
     if (!setMode(true, {}))
-        m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
+        m_prompts.message(window(), commontexts::appTitle(), t::kBusy());
 }
 
 void MonitorPage::onStopClicked()
 {
     if (!setMode(false, {}))
-        m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
+        m_prompts.message(window(), commontexts::appTitle(), t::kBusy());
 }
 
 bool MonitorPage::stopPlc(std::function<void(bool)> done)
@@ -167,7 +167,7 @@ bool MonitorPage::setMode(bool run, std::function<void(bool)> done)
         m_timer->stop();
         m_afterPoll = [this, run, done = std::move(done)] {
             if (!setMode(run, done))
-                m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
+                m_prompts.message(window(), commontexts::appTitle(), t::kBusy());
         };
         m_run->setChecked(run);
         m_stop->setChecked(!run);
@@ -202,7 +202,7 @@ void MonitorPage::watch(const QString& nodeText)
 {
     if (!m_client.request(SequenceKind::WatchDevice,
                           [nodeText](PlcSession& s) { return s.watchDevice(nodeText); }))
-        m_prompts.message(window(), commontexts::kAppTitle, t::kBusy);
+        m_prompts.message(window(), commontexts::appTitle(), t::kBusy());
 }
 
 void MonitorPage::onTick()
@@ -225,7 +225,7 @@ void MonitorPage::onFinished(const SequenceResult& result)
         }
         showMode();
         if (!result.ok())
-            m_prompts.message(window(), commontexts::kAppTitle, result.message);
+            m_prompts.message(window(), commontexts::appTitle(), result.message);
         if (auto done = std::exchange(m_afterMode, {}))
             done(result.ok());
         break;
@@ -234,7 +234,7 @@ void MonitorPage::onFinished(const SequenceResult& result)
             m_monDev = result.monDev;
             m_timer->start();
         } else {
-            m_prompts.message(window(), commontexts::kAppTitle, result.message);
+            m_prompts.message(window(), commontexts::appTitle(), result.message);
         }
         break;
     case SequenceKind::PollDevice:

@@ -121,16 +121,16 @@ QLabel* noteLabel(const QString& name)
 
 QGroupBox* buildConnPage(OnlineControls& c)
 {
-    QGroupBox* box = frame(QStringLiteral("fmeConn"), t::kTabConn);
+    QGroupBox* box = frame(QStringLiteral("fmeConn"), t::kTabConn());
     c.cmbComm = new QComboBox;
     c.cmbComm->setObjectName(QStringLiteral("cmbComm"));
     c.cmbComm->setMinimumWidth(220);
     c.cmbComm->setEnabled(false);
-    c.cmdConn = button(QStringLiteral("cmdConn"), t::kConnect);
+    c.cmdConn = button(QStringLiteral("cmdConn"), t::kConnect());
     c.labConnMsg = stateLabel(QStringLiteral("labConnMsg"));
     auto* grid = new QGridLayout(box);
     grid->addWidget(c.cmbComm, 0, 0);
-    grid->addWidget(label(QStringLiteral("Label1"), t::kRate), 0, 1);
+    grid->addWidget(label(QStringLiteral("Label1"), t::kRate()), 0, 1);
     grid->addWidget(c.cmdConn, 1, 0, Qt::AlignLeft);
     grid->addWidget(c.labConnMsg, 2, 0, 1, 2);
     grid->setRowStretch(3, 1);
@@ -140,19 +140,19 @@ QGroupBox* buildConnPage(OnlineControls& c)
 
 QGroupBox* buildReadPage(OnlineControls& c)
 {
-    QGroupBox* box = frame(QStringLiteral("fmeRead"), t::kTabRead);
+    QGroupBox* box = frame(QStringLiteral("fmeRead"), t::kTabRead());
     c.txtRStart = upDown(QStringLiteral("UDRStart"), QStringLiteral("txtRStart"));
     c.txtRFrom = upDown(QStringLiteral("udRFrom"), QStringLiteral("txtRFrom"));
     c.txtRTo = upDown(QStringLiteral("udRTo"), QStringLiteral("txtRTo"));
-    c.ChkREnd = checkBox(QStringLiteral("ChkREnd"), t::kEndIsLast);
+    c.ChkREnd = checkBox(QStringLiteral("ChkREnd"), t::kEndIsLast());
     c.labRNote = noteLabel(QStringLiteral("labRNote"));
-    c.cmdRead = button(QStringLiteral("cmdRead"), t::kRead);
-    c.cmdRCancel = button(QStringLiteral("cmdRCancel"), t::kCancel);
+    c.cmdRead = button(QStringLiteral("cmdRead"), t::kRead());
+    c.cmdRCancel = button(QStringLiteral("cmdRCancel"), t::kCancel());
     c.PsbRead = progressBar(QStringLiteral("PsbRead"));
     c.labReadMsg = stateLabel(QStringLiteral("labReadMsg"));
     auto* layout = new QVBoxLayout(box);
-    layout->addLayout(rangeRow(t::kFileFrom, c.txtRStart, t::kAsFirstStep, nullptr, {}));
-    layout->addLayout(rangeRow(t::kFromStep, c.txtRFrom, t::kReadTo, c.txtRTo, t::kStep));
+    layout->addLayout(rangeRow(t::kFileFrom(), c.txtRStart, t::kAsFirstStep(), nullptr, {}));
+    layout->addLayout(rangeRow(t::kFromStep(), c.txtRFrom, t::kReadTo(), c.txtRTo, t::kStep()));
     layout->addWidget(c.ChkREnd);
     layout->addWidget(c.labRNote);
     layout->addWidget(c.PsbRead);
@@ -164,22 +164,22 @@ QGroupBox* buildReadPage(OnlineControls& c)
 
 QGroupBox* buildWritePage(OnlineControls& c)
 {
-    QGroupBox* box = frame(QStringLiteral("fmeWrite"), t::kTabWrite);
+    QGroupBox* box = frame(QStringLiteral("fmeWrite"), t::kTabWrite());
     c.txtWStart = upDown(QStringLiteral("UDWStart"), QStringLiteral("txtWStart"));
     c.txtWFrom = upDown(QStringLiteral("udWFrom"), QStringLiteral("txtWFrom"));
     c.txtWTo = upDown(QStringLiteral("udWTo"), QStringLiteral("txtWTo"));
-    c.ChkWEnd = checkBox(QStringLiteral("ChkWEnd"), t::kEndIsLast);
+    c.ChkWEnd = checkBox(QStringLiteral("ChkWEnd"), t::kEndIsLast());
     c.labWNote = noteLabel(QStringLiteral("labWNote"));
-    c.CmdWrite = button(QStringLiteral("CmdWrite"), t::kWrite);
-    c.CmdWCancel = button(QStringLiteral("CmdWCancel"), t::kCancel);
+    c.CmdWrite = button(QStringLiteral("CmdWrite"), t::kWrite());
+    c.CmdWCancel = button(QStringLiteral("CmdWCancel"), t::kCancel());
     c.psbWrite = progressBar(QStringLiteral("psbWrite"));
     c.labWriteMsg = stateLabel(QStringLiteral("labWriteMsg"));
     // Program step k always goes into controller step k: the field only shows that.
     c.txtWStart->setEnabled(false);
-    c.txtWStart->setToolTip(t::kUnusedField);
+    c.txtWStart->setToolTip(t::kUnusedField());
     auto* layout = new QVBoxLayout(box);
-    layout->addLayout(rangeRow(t::kPlcFrom, c.txtWStart, t::kStepAsFirst, nullptr, {}));
-    layout->addLayout(rangeRow(t::kFromStep, c.txtWFrom, t::kWriteTo, c.txtWTo, t::kStep));
+    layout->addLayout(rangeRow(t::kPlcFrom(), c.txtWStart, t::kStepAsFirst(), nullptr, {}));
+    layout->addLayout(rangeRow(t::kFromStep(), c.txtWFrom, t::kWriteTo(), c.txtWTo, t::kStep()));
     layout->addWidget(c.ChkWEnd);
     layout->addWidget(c.labWNote);
     layout->addWidget(c.psbWrite);
@@ -191,8 +191,8 @@ QGroupBox* buildWritePage(OnlineControls& c)
 
 QGroupBox* buildFunPage(OnlineControls& c)
 {
-    QGroupBox* box = frame(QStringLiteral("fmeFUN"), t::kTabFun);
-    const QString captions[] = {t::kClearPlc, t::kEepromToRam, t::kRamToEeprom};
+    QGroupBox* box = frame(QStringLiteral("fmeFUN"), t::kTabFun());
+    const QString captions[] = {t::kClearPlc(), t::kEepromToRam(), t::kRamToEeprom()};
     auto* layout = new QVBoxLayout(box);
     for (int i = 0; i < 3; ++i) {
         c.OptCopy[i] = new QRadioButton(captions[i]);
@@ -200,7 +200,7 @@ QGroupBox* buildFunPage(OnlineControls& c)
         layout->addWidget(c.OptCopy[i]);
     }
     c.OptCopy[0]->setChecked(true);
-    c.cmdFUNOK = button(QStringLiteral("cmdFUNOK"), t::kStart);
+    c.cmdFUNOK = button(QStringLiteral("cmdFUNOK"), t::kStart());
     c.labFUNMSG = stateLabel(QStringLiteral("labFUNMSG"));
     layout->addWidget(c.labFUNMSG);
     layout->addStretch();
@@ -210,20 +210,19 @@ QGroupBox* buildFunPage(OnlineControls& c)
 
 QGroupBox* buildHighSpeedPage(OnlineControls& c)
 {
-    QGroupBox* box = frame(QStringLiteral("fmeHRW"), t::kTabHrw);
-    c.cmdHRead = button(QStringLiteral("cmdHRead"), t::kHRead);
+    QGroupBox* box = frame(QStringLiteral("fmeHRW"), t::kTabHrw());
+    c.cmdHRead = button(QStringLiteral("cmdHRead"), t::kHRead());
     c.PSBHRead = progressBar(QStringLiteral("PSBHRead"));
     c.labHRead = label(QStringLiteral("labHRead"));
-    c.cmdHWrite = button(QStringLiteral("cmdHWrite"), t::kHWrite);
+    c.cmdHWrite = button(QStringLiteral("cmdHWrite"), t::kHWrite());
     c.PSBHWrite = progressBar(QStringLiteral("PSBHWrite"));
     c.labHWrite = label(QStringLiteral("labHWrite"));
-    c.cmdHVerify = button(QStringLiteral("cmdHVerify"), t::kHVerify);
+    c.cmdHVerify = button(QStringLiteral("cmdHVerify"), t::kHVerify());
     c.labHVerify = label(QStringLiteral("labHVerify"));
     c.lvwVerify = new QTreeWidget;
     c.lvwVerify->setObjectName(QStringLiteral("lvwVerify"));
     c.lvwVerify->setRootIsDecorated(false);
-    c.lvwVerify->setHeaderLabels(
-        {t::kVerifyColumns[0], t::kVerifyColumns[1], t::kVerifyColumns[2]});
+    c.lvwVerify->setHeaderLabels(t::kVerifyColumns());
     c.lvwVerify->setFont(rowFont());
     c.lvwVerify->header()->setSectionResizeMode(QHeaderView::Stretch);
     c.lvwVerify->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -31,13 +31,12 @@ namespace t = onlinetexts;
 
 // Pages in tab order: caption and key of the tab.
 struct TabEntry {
-    QString caption;
-    QString key;
+    QString (*caption)(); // looked up when the window is made, in the interface's language
+    const char* key;
 };
-const TabEntry kTabs[] = {
-    {t::kTabConn, QStringLiteral("tabConn")},   {t::kTabRead, QStringLiteral("tabRead")},
-    {t::kTabWrite, QStringLiteral("tabWrite")}, {t::kTabFun, QStringLiteral("mnuCFun")},
-    {t::kTabHrw, QStringLiteral("TabHRW")},     {t::kTabMon, QStringLiteral("tabMon")},
+constexpr TabEntry kTabs[] = {
+    {t::kTabConn, "tabConn"}, {t::kTabRead, "tabRead"}, {t::kTabWrite, "tabWrite"},
+    {t::kTabFun, "mnuCFun"},  {t::kTabHrw, "TabHRW"},   {t::kTabMon, "tabMon"},
 };
 constexpr int kMonitorTab = 5;
 constexpr int kLastKeyedStep = 999;
@@ -47,12 +46,12 @@ QString portText(const QString& setting)
 {
     const QString s = setting.trimmed();
     if (s.compare(QLatin1String(kSimPort), Qt::CaseInsensitive) == 0)
-        return t::kSimPort;
+        return t::kSimPort();
     bool number = false;
     s.toInt(&number);
     if (number || s.isEmpty())
-        return t::kPortPrefix + QStringLiteral(" COM") + s;
-    return t::kPortPrefix + u' ' + s;
+        return t::kPortPrefix() + QStringLiteral(" COM") + s;
+    return t::kPortPrefix() + u' ' + s;
 }
 
 } // namespace
@@ -63,7 +62,7 @@ OnlineWindow::OnlineWindow(Project& project, PlcSession& session, OnlineHooks ho
       m_client(new SessionClient(session, this))
 {
     setObjectName(QStringLiteral("frmOnline"));
-    setWindowTitle(t::kTitle);
+    setWindowTitle(t::kTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     // The port stays open while this window or the handheld panel is there.
     m_client->holdPort();
@@ -79,8 +78,8 @@ OnlineWindow::OnlineWindow(Project& project, PlcSession& session, OnlineHooks ho
     m_c.ChkREnd->setChecked(true);
     m_c.ChkWEnd->setChecked(true);
     m_c.labConnMsg->setText(text::notConnected());
-    m_c.labReadMsg->setText(t::kStopped);
-    m_c.labWriteMsg->setText(t::kStopped);
+    m_c.labReadMsg->setText(t::kStopped());
+    m_c.labWriteMsg->setText(t::kStopped());
     nSetMode(2);
     reloadPortSetting();
     updateNotes();
@@ -94,7 +93,7 @@ void OnlineWindow::buildWindow()
     m_tabs->setObjectName(QStringLiteral("TabStrip"));
     m_tabs->setExpanding(false);
     for (const TabEntry& tab : kTabs)
-        m_tabs->setTabData(m_tabs->addTab(tab.caption), tab.key);
+        m_tabs->setTabData(m_tabs->addTab(tab.caption()), QString::fromLatin1(tab.key));
 
     m_pages = new QStackedLayout;
     m_pages->addWidget(buildConnPage(m_c));
@@ -105,7 +104,7 @@ void OnlineWindow::buildWindow()
     m_monitor = new MonitorPage(*m_client, m_prompts);
     m_pages->addWidget(m_monitor);
 
-    m_exit = new QPushButton(QStringLiteral("退出"));
+    m_exit = new QPushButton(t::kExit());
     m_exit->setObjectName(QStringLiteral("CmdExit"));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -233,14 +232,14 @@ bool OnlineWindow::submit(SequenceKind kind, const std::function<bool(PlcSession
 {
     if (m_client->request(kind, call))
         return true;
-    m_prompts.message(this, commontexts::kAppTitle, t::kBusy);
+    m_prompts.message(this, commontexts::appTitle(), t::kBusy());
     return false;
 }
 
 void OnlineWindow::whenReady(const std::function<void()>& start)
 {
     if (m_client->pending() || m_client->sessionBusy()) {
-        m_prompts.message(this, commontexts::kAppTitle, t::kBusy);
+        m_prompts.message(this, commontexts::appTitle(), t::kBusy());
         return;
     }
     // Whichever window set the controller running (this one's monitor or the handheld panel).
@@ -248,14 +247,14 @@ void OnlineWindow::whenReady(const std::function<void()>& start)
         start();
         return;
     }
-    switch (m_prompts.ask(this, commontexts::kAppTitle, t::kStopFirst)) {
+    switch (m_prompts.ask(this, commontexts::appTitle(), t::kStopFirst())) {
     case QMessageBox::Yes:
         // The transfer starts once the controller has answered "停止".
         if (!m_monitor->stopPlc([start](bool stopped) {
                 if (stopped)
                     start();
             }))
-            m_prompts.message(this, commontexts::kAppTitle, t::kBusy);
+            m_prompts.message(this, commontexts::appTitle(), t::kBusy());
         break;
     case QMessageBox::No:
         start();
@@ -270,11 +269,11 @@ void OnlineWindow::nOnline()
     if (resolvePort(m_portSetting).isEmpty()) {
         m_c.labConnMsg->setText(text::connectFailed());
         nSetMode(2);
-        m_prompts.message(this, commontexts::kAppTitle, t::kNoPortChosen);
+        m_prompts.message(this, commontexts::appTitle(), t::kNoPortChosen());
         return;
     }
     if (m_client->pending() || m_client->sessionBusy()) {
-        m_prompts.message(this, commontexts::kAppTitle, t::kBusy);
+        m_prompts.message(this, commontexts::appTitle(), t::kBusy());
         return;
     }
     const QString setting = m_portSetting;
@@ -331,7 +330,7 @@ void OnlineWindow::startClearOrCopy()
         else if (!m_c.OptCopy[0]->isChecked())
             return;
         if (op != ClearCopyOp::Clear)
-            m_prompts.warning(this, t::kCopyWarningTitle, t::kCopyWarning);
+            m_prompts.warning(this, t::kCopyWarningTitle(), t::kCopyWarning());
         if (submit(SequenceKind::ClearCopy, [op](PlcSession& s) { return s.clearOrCopy(op); }))
             setTransferring(SequenceKind::ClearCopy, true);
     });
@@ -523,9 +522,9 @@ void OnlineWindow::report(const SequenceResult& result)
         return;
     QString text = result.dialogText;
     if (result.kind == SequenceKind::Connect && result.outcome == SequenceOutcome::LinkFailed)
-        text = t::kCannotOpen.arg(resolvePort(m_portSetting), result.dialogText);
+        text = t::kCannotOpen().arg(resolvePort(m_portSetting), result.dialogText);
     const QString title =
-        result.errorNumber != 0 ? errorTitle(result.errorNumber) : commontexts::kAppTitle;
+        result.errorNumber != 0 ? errorTitle(result.errorNumber) : commontexts::appTitle();
     m_prompts.message(this, title, text);
 }
 
