@@ -27,6 +27,14 @@ bool readsBackAsWritten(QStringView text)
     return *first != u' ' && *first != u'\t' && *first != u'"' && !text.contains(u',');
 }
 
+// Whether the text begins with the bytes of a byte-order mark, which at the start of a file make
+// the reader take it for UTF-8 or UTF-16.
+bool startsLikeByteOrderMark(QStringView text)
+{
+    QStringEncoder encoder("GBK");
+    return QStringConverter::encodingForData(QByteArray(encoder.encode(text))).has_value();
+}
+
 bool isLineBreak(QChar c)
 {
     return c == u'\r' || c == u'\n';
@@ -43,6 +51,10 @@ void ClassicTextWriter::writeText(QStringView text)
 {
     ++m_lines;
     const bool plain = readsBackAsWritten(text);
+    // A blank before the file's first text, which the reader skips, keeps it from being read as
+    // a byte-order mark.
+    if (plain && m_text.isEmpty() && startsLikeByteOrderMark(text))
+        m_text += u' ';
     if (plain && !text.contains(u'\r') && !text.contains(u'\n')) {
         m_text += text;
         m_text += kLineEnd;

@@ -173,3 +173,14 @@ TEST(ClassicTextWriter, InvisibleCharactersTheCodePageDropsDoNotHideAQuoteOrBlan
         writer.writeText(text);
     EXPECT_EQ(Reading(writer.encoded()).fields(), QStringList({"'q", " lead", "plain"}));
 }
+
+TEST(ClassicTextWriter, AFirstTextWhoseBytesLookLikeAByteOrderMarkReadsBackAsWritten)
+{
+    // 锘开 is EF BB BF AA in GBK: the UTF-8 mark.
+    const QStringList texts = {QStringLiteral("锘开关"), QStringLiteral("锘开关")};
+    ClassicTextWriter writer;
+    for (const QString& text : texts)
+        writer.writeText(text);
+    EXPECT_TRUE(writer.encoded().startsWith(" \xef\xbb\xbf"));
+    EXPECT_EQ(Reading(writer.encoded()).fields(), texts);
+}
