@@ -27,6 +27,8 @@ QString stopReason(DrawStop why)
         return QStringLiteral("its condition is wider than the 9 columns before the output");
     case DrawStop::NoRowsLeft:
         return QStringLiteral("the ladder has no free rows left");
+    case DrawStop::TooTall:
+        return QStringLiteral("the rung is taller than the 257 rows a rung compiles from");
     case DrawStop::None:
         break;
     }

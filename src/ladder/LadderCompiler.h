@@ -11,4 +11,8 @@ namespace ladrix {
 // is bounded.
 void compileLadder(const LadderGrid& grid, ProgramStore& store);
 
+// A compilation walks a rung's main row and at most 256 branch rows below it: a taller rung is
+// not compiled whole.
+inline constexpr int kCompiledRungRows = 257;
+
 } // namespace ladrix

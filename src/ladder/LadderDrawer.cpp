@@ -1,5 +1,6 @@
 #include "LadderDrawer.h"
 
+#include "LadderCompiler.h"
 #include "RungLayout.h"
 #include "core/InstructionSet.h"
 #include "core/ProgramEvaluator.h"
@@ -79,6 +80,9 @@ DrawStop Drawer::place(const std::vector<RungLayout::Output>& outputs)
     if (cells.empty())
         return DrawStop::TooWide;
     const int rows = int(cells.size()) / LadderGrid::kColumns;
+    // Drawn, it would not compile back to the same program.
+    if (rows > kCompiledRungRows)
+        return DrawStop::TooTall;
     // The rung needs rows that hold nothing, under a row with no link hanging into them.
     for (int row = m_rowNext; row + rows <= LadderGrid::kRows; ++row) {
         bool free = true;

@@ -24,6 +24,7 @@ enum class DrawStop {
     BlockNotJoined, // an output, or the end, while an inner block waits for its ANB or ORB
     TooWide,        // a condition wider than columns 0 to 8
     NoRowsLeft,     // the grid has no free rows for the rung
+    TooTall,        // a rung of more rows than a compilation walks (kCompiledRungRows)
 };
 
 struct DrawResult {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LadderCompiler.h"
 #include "core/LadderGrid.h"
 #include "core/ProgramStore.h"
 
@@ -18,7 +19,7 @@ public:
     void run();
 
 private:
-    static constexpr int kDepths = 257;
+    static constexpr int kDepths = kCompiledRungRows;
     static constexpr int kNone = -1;
 
     const Cell& at(int index) const;

@@ -268,6 +268,33 @@ TEST(LadderDrawer, StopsWhenRowsRunOut)
     EXPECT_EQ(g.cell(LadderGrid::kLastIndex), Cell{});
 }
 
+TEST(LadderDrawer, StopsAtARungTallerThanACompilationWalks)
+{
+    // LD X0, then OR X1 down to the rung's last row, which holds OR X2.
+    for (const int rows : {kCompiledRungRows, kCompiledRungRows + 1}) {
+        SCOPED_TRACE(rows);
+        ProgramStore p;
+        p.plcType = 1;
+        p.step(0) = Step{"LD", "X0", {}};
+        for (int i = 1; i < rows; ++i)
+            p.step(i) = Step{"OR", i + 1 == rows ? "X2" : "X1", {}};
+        p.step(rows) = Step{"OUT", "Y30", {}};
+        LadderGrid g;
+        const DrawResult drawn = drawLadderUpTo(p, g);
+        if (rows == kCompiledRungRows) {
+            EXPECT_EQ(drawn.why, DrawStop::None);
+            ProgramStore compiled;
+            compileLadder(g, compiled);
+            for (int i = 0; i <= rows; ++i)
+                EXPECT_EQ(compiled.step(i), p.step(i)) << "step " << i;
+        } else {
+            EXPECT_EQ(drawn.step, rows);
+            EXPECT_EQ(drawn.why, DrawStop::TooTall);
+            EXPECT_EQ(g.cell(0), Cell{});
+        }
+    }
+}
+
 TEST(LadderDrawer, ConvertsOnlyUpToMaxStep)
 {
     ProgramStore p = programOf({"LD X0", "OUT Y30"}, 0);
