@@ -316,7 +316,7 @@ TEST_F(HandheldPanelTest, OpensInMonitorModeWhenTheControllerRunsAlready)
     EXPECT_EQ(std::ranges::count(keys, cmd::MonitorMode), 0); // not sent again
 }
 
-TEST_F(HandheldPanelTest, ProgramKeyedInOnThePanelIsReadBackByTheOnlineWindow)
+TEST_F(HandheldPanelTest, ProgramKeyedInOnThePanelIsReadBackAndRunsWithTheOnlineWindowFollowing)
 {
     open(kSim);
     openOnline();
@@ -339,6 +339,18 @@ TEST_F(HandheldPanelTest, ProgramKeyedInOnThePanelIsReadBackByTheOnlineWindow)
     EXPECT_EQ(project.program().step(0), step("LD", "X000"));
     EXPECT_EQ(project.program().step(1), step("OUT", "Y030"));
     EXPECT_EQ(project.program().step(2), step("END", ""));
+
+    // The panel's mode is the controller's: the online window's monitor page follows it.
+    auto* run = find<QRadioButton>(online, QStringLiteral("OptRun"));
+    auto* stop = find<QRadioButton>(online, QStringLiteral("OptStop"));
+    for (const auto& [mode, running] : {std::pair{"OptMode(1)", true}, {"OptMode(0)", false}}) {
+        const int before = results;
+        click(panel, mode);
+        ASSERT_TRUE(idleAfter(before));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return run->isChecked() == running; })) << mode;
+        EXPECT_EQ(stop->isChecked(), !running) << mode;
+        EXPECT_EQ(find(online, QStringLiteral("TVDev"))->isEnabled(), running) << mode;
+    }
 }
 
 TEST_F(HandheldPanelTest, ClosingOneWindowKeepsThePortForTheOtherAndClosingBothClosesIt)

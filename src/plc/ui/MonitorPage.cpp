@@ -97,6 +97,7 @@ MonitorPage::MonitorPage(SessionClient& client, const OnlinePrompts& prompts, QW
     connect(m_tree, &QTreeWidget::itemClicked, this, &MonitorPage::onNodeClicked);
     connect(m_timer, &QTimer::timeout, this, &MonitorPage::onTick);
     connect(&m_client, &SessionClient::finished, this, &MonitorPage::onFinished);
+    connect(&m_client, &SessionClient::plcModeChanged, this, &MonitorPage::onModeChanged);
 }
 
 void MonitorPage::buildTree()
@@ -137,6 +138,17 @@ void MonitorPage::showMode()
     m_run->setChecked(m_modeKnown && m_running);
     m_stop->setChecked(m_modeKnown && !m_running);
     m_tree->setEnabled(m_running);
+}
+
+// The controller's mode set by any window (the handheld panel's PROGRAM and MONITOR too): the
+// options show it, and a stopped controller is not polled.
+void MonitorPage::onModeChanged(bool running)
+{
+    m_running = running;
+    m_modeKnown = true;
+    if (!running)
+        stopPolling();
+    showMode();
 }
 
 void MonitorPage::onRunClicked()

@@ -37,6 +37,7 @@ public:
     bool stopPlc(std::function<void(bool)> done);
 
 private:
+    void onModeChanged(bool running);
     void onRunClicked();
     void onStopClicked();
     // Sends "运行" or "停止"; the options show the request at once and the answer when it comes.
