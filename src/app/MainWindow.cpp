@@ -22,10 +22,13 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace ladrix {
 
@@ -195,6 +198,12 @@ void MainWindow::buildToolBar()
         action->setObjectName(entry.key);
         m_tools.insert(entry.key, action);
     }
+    // Longer captions (the English ones) widen the window, as far as the screen allows, so that
+    // every button shows rather than hiding behind the toolbar's extension arrow.
+    const int wanted = m_toolBar->sizeHint().width() + (frameGeometry().width() - width());
+    const int room = screen() ? screen()->availableGeometry().width() : wanted;
+    if (wanted > width())
+        resize(std::min(wanted, room), height());
 }
 
 QAction* MainWindow::menuAction(const QString& name) const
