@@ -249,7 +249,7 @@ TEST_F(EnglishTest, NoWindowDialogOrMessageIsLeftInChinese)
 TEST_F(EnglishTest, OnlineWindowsAreInEnglish)
 {
     newProject("motor");
-    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    window->session().setKeyTiming(plc::KeyTiming{2, 630});
     choose("mnuTConn");
     auto* online = window->findChild<QWidget*>(u"frmOnline"_s);
     ASSERT_NE(online, nullptr);

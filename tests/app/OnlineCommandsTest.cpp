@@ -59,7 +59,7 @@ TEST_F(OnlineCommandsTest, ConnectCommandOpensOneOnlineWindowAndBringsItBack)
 TEST_F(OnlineCommandsTest, PanelCommandOpensOneHandheldPanelAndBringsItBack)
 {
     newProject();
-    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    window->session().setKeyTiming(plc::KeyTiming{2, 630});
     choose("mnuTPA");
     plc::HandheldPanel* first = panel();
     ASSERT_NE(first, nullptr);
@@ -99,7 +99,7 @@ TEST_F(OnlineCommandsTest, ReadAsksAboutUnsavedChangesAndShowsTheProgramRead)
     newProject();
     fillSteps(3);
     window->instrWindow().hide();
-    window->session().setKeyTiming(plc::KeyTiming{2, 150});
+    window->session().setKeyTiming(plc::KeyTiming{2, 630});
     choose("mnuTConn");
     QTest::mouseClick(control<QPushButton>("cmdConn"), Qt::LeftButton);
     ASSERT_TRUE(labelShows("labConnMsg", u"已连接"_s));

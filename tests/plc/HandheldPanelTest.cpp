@@ -46,7 +46,8 @@ struct HandheldPanelTest : testing::Test {
     }
     void SetUp() override
     {
-        session.setKeyTiming(KeyTiming{2, 150});
+        session.setKeyTiming(
+            KeyTiming{2, 630}); // the default reply time: a loaded machine may be slow
         session.setTransferDelays(TransferDelays{}.scaled(0.01));
         QObject::connect(&session, &PlcSession::keyExchanged, &session,
                          [this](const KeyResult& k) { keys.push_back(k.key); });

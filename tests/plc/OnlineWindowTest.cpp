@@ -57,7 +57,8 @@ struct OnlineWindowTest : testing::Test {
     void SetUp() override
     {
         savePortSetting(QStringLiteral("sim"));
-        session.setKeyTiming(KeyTiming{2, 150});
+        session.setKeyTiming(
+            KeyTiming{2, 630}); // the default reply time: a loaded machine may be slow
         session.setTransferDelays(TransferDelays{}.scaled(0.01));
         QObject::connect(&session, &PlcSession::keyExchanged, &session,
                          [this](const KeyResult& k) { keys.push_back(k.key); });
@@ -402,7 +403,7 @@ TEST_F(OnlineWindowTest, MonitorPollsThePickedDeviceUntilAnotherPageOrStop)
         sim.setData(712, 345);
     });
     // Keys paced longer than the timer's tick, as on the wire: a poll is nearly always running.
-    session.setKeyTiming(KeyTiming{100, 150});
+    session.setKeyTiming(KeyTiming{100, 630});
     connectSim();
     tab(5);
     auto* tree = find<QTreeWidget>("TVDev");
