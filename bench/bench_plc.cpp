@@ -1,6 +1,8 @@
 // Key exchange timing and cost. Overhead = time of one exchange minus the 60 ms pacing and the
 // controller's reply latency (target <= 5 ms). Process CPU time while a 500 ms reply is awaited
 // (target <= 10 ms). Both are reported as counters, in milliseconds.
+#include "ProcessCpu.h"
+
 #include "plc/KeyCodes.h"
 #include "plc/KeyExchange.h"
 #include "plc/PtyServer.h"
@@ -11,19 +13,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 using namespace ladrix;
 using namespace ladrix::plc;
 
 namespace {
-
-double processCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 // Times paced exchanges over `link` whose controller answers after `latencyMs`.
 void timeExchanges(benchmark::State& state, Link& link, int latencyMs)
@@ -87,9 +81,9 @@ void BM_CpuWhileWaiting500ms(benchmark::State& state)
     KeyExchange keys(link);
     double cpuMs = 0;
     for (auto _ : state) {
-        const double before = processCpuMs();
+        const double before = bench::processCpuMs();
         const KeyResult r = keys.exchange(key::Clear);
-        cpuMs += processCpuMs() - before;
+        cpuMs += bench::processCpuMs() - before;
         if (!r.ok()) {
             state.SkipWithError("no reply");
             return;

@@ -2,6 +2,8 @@
 // of one iteration). The controller on the wall clock with a 200-step program: process CPU time
 // over three seconds of wall time (target < 1 %, counter cpu_percent) and the scans it ran in that
 // time (scans_per_s, 100 for a kept 10 ms cycle).
+#include "ProcessCpu.h"
+
 #include "plc/ScanEngine.h"
 #include "plc/SimPlc.h"
 #include "plc/StepCoding.h"
@@ -13,19 +15,11 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 using namespace ladrix;
 using namespace ladrix::plc;
 
 namespace {
-
-double processCpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 std::vector<int> validNumbers(QChar letter, int first, int last)
 {
@@ -168,13 +162,13 @@ void BM_SimulatorCpuAt10msCycle(benchmark::State& state)
     qint64 scans = 0;
     for (auto _ : state) {
         const qint64 scansBefore = plc.engine().scanCount();
-        const double cpuBefore = processCpuMs();
+        const double cpuBefore = bench::processCpuMs();
         QElapsedTimer wall;
         wall.start();
         QEventLoop loop;
         QTimer::singleShot(3000, &loop, &QEventLoop::quit);
         loop.exec();
-        cpuMs += processCpuMs() - cpuBefore;
+        cpuMs += bench::processCpuMs() - cpuBefore;
         wallMs += wall.elapsed();
         scans += plc.engine().scanCount() - scansBefore;
     }

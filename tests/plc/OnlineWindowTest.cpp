@@ -123,11 +123,7 @@ struct OnlineWindowTest : testing::Test {
     // The simulated controller runs only a sound program: X27 drives Y30.
     void connectSim()
     {
-        onSimulator([](SimPlc& sim) {
-            const ProgramStore p = programOf("LD X027; OUT Y030; END");
-            for (int i = 0; i < 3; ++i)
-                sim.controller().setWord(i, encodeStep(p.step(i)));
-        });
+        onSimulator([](SimPlc& sim) { storeProgram(sim.controller(), "LD X027; OUT Y030; END"); });
         click("cmdConn");
         ASSERT_TRUE(waitFor("labConnMsg", QStringLiteral("已连接")));
     }

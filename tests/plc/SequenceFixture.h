@@ -4,6 +4,7 @@
 #include "plc/SequenceRunner.h"
 #include "plc/Sequences.h"
 #include "plc/SimLink.h"
+#include "plc/StepCoding.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,14 @@ inline ProgramStore programOf(const char* text)
         store.step(i) = Step{parts[0], parts.value(1), QString()};
     }
     return store;
+}
+
+// Puts a listing into a controller's memory, word by word, as a high-speed write does.
+inline void storeProgram(SimController& controller, const char* listing)
+{
+    const ProgramStore p = programOf(listing);
+    for (int i = 0; i <= QByteArray(listing).count(';'); ++i)
+        controller.setWord(i, encodeStep(p.step(i)));
 }
 
 // A program that survives both codings unchanged.

@@ -19,13 +19,6 @@ using namespace ladrix::plc::test;
 
 namespace {
 
-void store(SimPlc& plc, const char* listing)
-{
-    const ProgramStore p = programOf(listing);
-    for (int i = 0; i <= QByteArray(listing).count(';'); ++i)
-        plc.controller().setWord(i, encodeStep(p.step(i)));
-}
-
 struct SimIoWindowTest : testing::Test {
     SimPlc plc;
     std::unique_ptr<SimIoWindow> window;
@@ -66,7 +59,8 @@ struct SimIoWindowTest : testing::Test {
 TEST_F(SimIoWindowTest, ShowsTheModeScansLampsAndTheTimersAndCountersInUse)
 {
     plc.setSteppedClock(true);
-    store(plc, "LD X000; OUT Y030; LD X000; OUT T050; K 01.5; LD X001; OUT C060; K 2; END");
+    storeProgram(plc.controller(),
+                 "LD X000; OUT Y030; LD X000; OUT T050; K 01.5; LD X001; OUT C060; K 2; END");
     open();
     EXPECT_EQ(window->objectName(), u"frmSimIo");
     EXPECT_EQ(window->windowTitle(), u"模拟PLC");
@@ -131,7 +125,8 @@ TEST(SimIoWindowSession, WorksWithTheSessionsControllerOnItsThread)
     PlcSession session;
     SimPlc* sim = session.simulator();
     QMetaObject::invokeMethod(
-        sim, [sim] { store(*sim, "LD X002; OUT Y032; END"); }, Qt::BlockingQueuedConnection);
+        sim, [sim] { storeProgram(sim->controller(), "LD X002; OUT Y032; END"); },
+        Qt::BlockingQueuedConnection);
     SimIoWindow window(*sim);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

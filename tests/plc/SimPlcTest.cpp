@@ -15,14 +15,6 @@ using namespace ladrix::plc::test;
 
 namespace {
 
-// Puts a listing into the controller's memory, word by word, as a high-speed write does.
-void store(SimPlc& plc, const char* listing)
-{
-    const ProgramStore p = programOf(listing);
-    for (int i = 0; i <= QByteArray(listing).count(';'); ++i)
-        plc.controller().setWord(i, encodeStep(p.step(i)));
-}
-
 PlcDisplay press(SimPlc& plc, std::initializer_list<std::uint8_t> keys)
 {
     PlcDisplay d;
@@ -43,7 +35,7 @@ TEST(SimPlc, ProgramThatCannotRunKeepsProgramModeWithTheSameReply)
     // In PROGRAM mode the keys still enter steps.
     EXPECT_EQ(press(plc, {key::Ld, key::Nop0, key::Nop0, key::Nop0}).ins, u"LD");
 
-    store(plc, "LD X000; OUT Y030; END");
+    storeProgram(plc.controller(), "LD X000; OUT Y030; END");
     QSignalSpy refused(&plc, &SimPlc::runRefused);
     EXPECT_TRUE(plc.run());
     EXPECT_TRUE(plc.fault().isEmpty());
@@ -56,7 +48,7 @@ TEST(SimPlc, SteppedClockRunsTheScansOfTheTimeItMoves)
 {
     SimPlc plc;
     plc.setSteppedClock(true);
-    store(plc, "LD X000; OUT T050; K 1; LD T050; OUT Y030; END");
+    storeProgram(plc.controller(), "LD X000; OUT T050; K 1; LD T050; OUT Y030; END");
     plc.setInput(0, true);
     ASSERT_TRUE(plc.run());
     plc.advance(1000);
@@ -72,7 +64,7 @@ TEST(SimPlc, SteppedClockRunsTheScansOfTheTimeItMoves)
 TEST(SimPlc, WallClockDrivesTheScans)
 {
     SimPlc plc;
-    store(plc, "LD M070; OUT Y030; END");
+    storeProgram(plc.controller(), "LD M070; OUT Y030; END");
     QElapsedTimer wall;
     wall.start();
     ASSERT_TRUE(plc.run());
@@ -88,7 +80,7 @@ TEST(SimPlc, WallClockDrivesTheScans)
 TEST(SimPlc, PicturesComeAtMostEvery50msWhileRunning)
 {
     SimPlc plc;
-    store(plc, "LD M072; OUT Y030; END"); // changes every 50 ms
+    storeProgram(plc.controller(), "LD M072; OUT Y030; END"); // changes every 50 ms
     QSignalSpy changed(&plc, &SimPlc::changed);
     QElapsedTimer wall;
     wall.start();
@@ -104,7 +96,7 @@ TEST(SimPlc, HighSpeedWriteStopsTheRunAndSwitchesTheOutputsOff)
 {
     SimPlc plc;
     plc.setSteppedClock(true);
-    store(plc, "LD M070; OUT Y030; END");
+    storeProgram(plc.controller(), "LD M070; OUT Y030; END");
     ASSERT_TRUE(plc.run());
     plc.advance(10);
     ASSERT_TRUE(plc.engine().isOn(30));
@@ -119,7 +111,7 @@ TEST(SimPlc, MonitorKeysShowTheRunningProgramsDevices)
 {
     SimPlc plc;
     plc.setSteppedClock(true);
-    store(plc, "LD X000; OUT Y030; LD X000; OUT T050; K 12.3; END");
+    storeProgram(plc.controller(), "LD X000; OUT Y030; LD X000; OUT T050; K 12.3; END");
     plc.setInput(0, true);
     ASSERT_TRUE(plc.setData(712, 345));
     ASSERT_TRUE(plc.run());
@@ -137,7 +129,7 @@ TEST(SimPlc, PicturesCarryTheInputsOutputsAndTimersInUse)
 {
     SimPlc plc;
     plc.setSteppedClock(true);
-    store(plc, "LD X001; OUT Y031; LD X001; OUT C060; K 3; END");
+    storeProgram(plc.controller(), "LD X001; OUT Y031; LD X001; OUT C060; K 3; END");
     QSignalSpy changed(&plc, &SimPlc::changed);
     plc.setInput(1, true);
     ASSERT_TRUE(changed.wait(1000)); // pictures come at most every 50 ms

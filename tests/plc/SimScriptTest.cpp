@@ -68,9 +68,7 @@ TEST(SimScript, ConsoleAnswersEveryControlLine)
 {
     SimPlc plc;
     plc.setSteppedClock(true);
-    const ProgramStore p = programOf("LD X000; OUT T050; K 1; LD T050; OUT Y030; END");
-    for (int i = 0; i < 6; ++i)
-        plc.controller().setWord(i, encodeStep(p.step(i)));
+    storeProgram(plc.controller(), "LD X000; OUT T050; K 1; LD T050; OUT Y030; END");
     SimConsole console(plc);
     const struct {
         const char* line;
