@@ -113,6 +113,11 @@ struct OnlineWindowTest : testing::Test {
     {
         return QTest::qWaitFor([&] { return find<QPushButton>("CmdExit")->isEnabled(); });
     }
+    // Waits until the monitor page has the controller running and its device tree enabled.
+    bool monitorRunning()
+    {
+        return QTest::qWaitFor([&] { return find<QTreeWidget>("TVDev")->isEnabled(); }, 10000);
+    }
     // Runs `use` on the session's simulated controller, on its thread.
     void onSimulator(const std::function<void(SimPlc&)>& use)
     {
@@ -305,7 +310,7 @@ TEST_F(OnlineWindowTest, TransferWhileRunningAsksWhetherToStopFirst)
 {
     connectSim();
     tab(5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return find<QTreeWidget>("TVDev")->isEnabled(); }));
+    ASSERT_TRUE(monitorRunning());
     EXPECT_EQ(keys.back(), cmd::MonitorMode);
     tab(2);
     const struct {
@@ -315,11 +320,14 @@ TEST_F(OnlineWindowTest, TransferWhileRunningAsksWhetherToStopFirst)
     } rows[] = {{QMessageBox::Cancel, {}, ""},
                 {QMessageBox::No, {key::Ori9}, "写入失败"},
                 {QMessageBox::Yes, {cmd::ProgramMode, key::Ori9}, "写入已完成"}};
+    int asked = 0;
     for (const auto& row : rows) {
         keys.clear();
         answers = {row.answer};
         find<QLabel>("labWriteMsg")->clear();
-        click("CmdWrite");
+        click("CmdWrite"); // asks once the controller has answered "运行"
+        ASSERT_TRUE(QTest::qWaitFor([&] { return questions == asked + 1; }));
+        ++asked;
         ASSERT_TRUE(waitFor("labWriteMsg", QString::fromUtf8(row.end)));
         ASSERT_TRUE(finished());
         keys.resize(std::min(keys.size(), row.first.size()));
@@ -329,6 +337,38 @@ TEST_F(OnlineWindowTest, TransferWhileRunningAsksWhetherToStopFirst)
     EXPECT_TRUE(find<QRadioButton>("OptStop")->isChecked());
     click("CmdWrite"); // stopped now: no question
     EXPECT_EQ(questions, 3);
+}
+
+// Leaving the monitor and at once connecting or writing: the window's own poll on its way is
+// not another operation; the command runs as soon as the poll is back.
+TEST_F(OnlineWindowTest, CommandRightAfterTheMonitorWaitsForItsLastPoll)
+{
+    session.setKeyTiming(KeyTiming{100, 630}); // a poll takes a while, as on the wire
+    project.program() = programOf("LD X0; END");
+    connectSim();
+    const struct {
+        int tab;
+        const char* button;
+        const char* label;
+        const char* end;
+    } rows[] = {{2, "CmdWrite", "labWriteMsg", "写入已完成"},
+                {0, "cmdConn", "labConnMsg", "已连接"}};
+    for (const auto& row : rows) {
+        tab(5);
+        auto* tree = find<QTreeWidget>("TVDev");
+        ASSERT_TRUE(monitorRunning());
+        find<QLabel>("labDAta")->clear();
+        emit tree->itemClicked(tree->topLevelItem(0)->child(23), 0);
+        ASSERT_TRUE(waitFor("labDAta", QStringLiteral("027")));         // polled once
+        ASSERT_TRUE(QTest::qWaitFor([&] { return session.isBusy(); })); // the next poll
+        answers = {QMessageBox::Yes};                                   // stop the controller first
+        tab(row.tab);
+        find<QLabel>(row.label)->clear();
+        click(row.button);
+        EXPECT_TRUE(waitFor(row.label, QString::fromUtf8(row.end))) << row.button;
+        EXPECT_TRUE(finished());
+    }
+    EXPECT_EQ(messages, QStringList{});
 }
 
 TEST_F(OnlineWindowTest, RunOfAProgramThatCannotRunSaysWhyAndLeavesTheTreeOff)
@@ -403,7 +443,7 @@ TEST_F(OnlineWindowTest, MonitorPollsThePickedDeviceUntilAnotherPageOrStop)
     connectSim();
     tab(5);
     auto* tree = find<QTreeWidget>("TVDev");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->isEnabled(); }));
+    ASSERT_TRUE(monitorRunning());
     ASSERT_EQ(tree->topLevelItemCount(), 8);
     const struct {
         int group;

@@ -7,6 +7,8 @@
 #include "widgets/CommonTexts.h"
 #include "widgets/RowFont.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -174,13 +176,11 @@ bool MonitorPage::setMode(bool run, std::function<void(bool)> done)
         stopPolling();
         m_tree->setEnabled(false);
     }
-    // A poll may be on its way; the mode key follows as soon as it is back.
-    if (m_client.pending() && m_client.pendingKind() == SequenceKind::PollDevice) {
-        m_timer->stop();
-        m_afterPoll = [this, run, done = std::move(done)] {
+    // A poll or the other mode key may be on its way; this one follows as soon as it is back.
+    if (whenExchangeBack([this, run, done] {
             if (!setMode(run, done))
                 m_prompts.message(window(), commontexts::appTitle(), t::kBusy());
-        };
+        })) {
         m_run->setChecked(run);
         m_stop->setChecked(!run);
         return true;
@@ -197,6 +197,17 @@ bool MonitorPage::setMode(bool run, std::function<void(bool)> done)
     return true;
 }
 
+bool MonitorPage::whenExchangeBack(std::function<void()> then)
+{
+    static constexpr SequenceKind kOwn[] = {SequenceKind::RunStop, SequenceKind::WatchDevice,
+                                            SequenceKind::PollDevice};
+    if (!m_client.pending() || std::ranges::find(kOwn, m_client.pendingKind()) == std::end(kOwn))
+        return false;
+    m_timer->stop();
+    m_afterPoll = std::move(then);
+    return true;
+}
+
 void MonitorPage::onNodeClicked(QTreeWidgetItem* item)
 {
     if (!item)
@@ -204,9 +215,7 @@ void MonitorPage::onNodeClicked(QTreeWidgetItem* item)
     m_timer->stop();
     const QString text = item->text(0).trimmed();
     // A poll may be on its way; the device is keyed in as soon as it is back.
-    if (m_client.pending())
-        m_afterPoll = [this, text] { watch(text); };
-    else
+    if (!whenExchangeBack([this, text] { watch(text); }))
         watch(text);
 }
 

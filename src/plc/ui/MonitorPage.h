@@ -35,6 +35,10 @@ public:
     void stopPolling();
     // Sends "停止" as the option does; `done` gets whether the controller answered.
     bool stopPlc(std::function<void(bool)> done);
+    // When this page's exchange (run/stop, a device keyed in, a poll) is on its way, keeps
+    // `then` to run once it is back (a later call takes its place) and returns true;
+    // otherwise returns false and does nothing.
+    bool whenExchangeBack(std::function<void()> then);
 
 private:
     void onModeChanged(bool running);
@@ -61,7 +65,7 @@ private:
     bool m_wantRun = false;
     bool m_modeKnown = false;
     int m_monDev = 0;
-    std::function<void()> m_afterPoll; // a click that came while a poll was on its way
+    std::function<void()> m_afterPoll; // a click that came while an exchange was on its way
     std::function<void(bool)> m_afterMode;
 };
 

@@ -238,6 +238,14 @@ bool OnlineWindow::submit(SequenceKind kind, const std::function<bool(PlcSession
 
 void OnlineWindow::whenReady(const std::function<void()>& start)
 {
+    // The monitor's last exchange may still be on its way after its page was left: the
+    // transfer waits for it rather than calling the window's own exchange another operation.
+    // Queued, so that a question it asks is not opened inside the poll's result.
+    if (m_monitor->whenExchangeBack([this, start] {
+            QMetaObject::invokeMethod(
+                this, [this, start] { whenReady(start); }, Qt::QueuedConnection);
+        }))
+        return;
     if (m_client->pending() || m_client->sessionBusy()) {
         m_prompts.message(this, commontexts::appTitle(), t::kBusy());
         return;
@@ -272,6 +280,8 @@ void OnlineWindow::nOnline()
         m_prompts.message(this, commontexts::appTitle(), t::kNoPortChosen());
         return;
     }
+    if (m_monitor->whenExchangeBack([this] { nOnline(); }))
+        return;
     if (m_client->pending() || m_client->sessionBusy()) {
         m_prompts.message(this, commontexts::appTitle(), t::kBusy());
         return;
