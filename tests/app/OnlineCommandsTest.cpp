@@ -103,6 +103,8 @@ TEST_F(OnlineCommandsTest, ReadAsksAboutUnsavedChangesAndShowsTheProgramRead)
     choose("mnuTConn");
     QTest::mouseClick(control<QPushButton>("cmdConn"), Qt::LeftButton);
     ASSERT_TRUE(labelShows("labConnMsg", u"已连接"_s));
+    // The text comes just before the result that enables the transfers.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QPushButton>("cmdRead")->isEnabled(); }));
     control<QTabBar>("TabStrip")->setCurrentIndex(1);
     control<QSpinBox>("udRTo")->setValue(2);
 

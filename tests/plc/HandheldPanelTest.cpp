@@ -78,8 +78,11 @@ struct HandheldPanelTest : testing::Test {
         prompts.ask = [](QWidget*, const QString&, const QString&) { return QMessageBox::Yes; };
         online->setPrompts(prompts);
         online->show();
+        const int before = results;
         click(online, "cmdConn");
         ASSERT_TRUE(QTest::qWaitFor([&] { return text(online, "labConnMsg") == u"已连接"; }));
+        // The text comes before the result: until then the panel waits, its buttons disabled.
+        ASSERT_TRUE(idleAfter(before));
     }
     // Waits for a result after the `before`-th, and until the session is free and every request
     // it took has had its result (requests are numbered from 1 and each has one result).

@@ -131,6 +131,8 @@ struct OnlineWindowTest : testing::Test {
         onSimulator([](SimPlc& sim) { storeProgram(sim.controller(), "LD X027; OUT Y030; END"); });
         click("cmdConn");
         ASSERT_TRUE(waitFor("labConnMsg", QStringLiteral("已连接")));
+        // The text comes just before the result that enables the transfers.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return find<QPushButton>("CmdWrite")->isEnabled(); }));
     }
 };
 
