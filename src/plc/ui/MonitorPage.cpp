@@ -131,7 +131,7 @@ void MonitorPage::pageSelected()
 void MonitorPage::stopPolling()
 {
     m_timer->stop();
-    m_afterPoll = {};
+    m_afterExchange = {};
 }
 
 void MonitorPage::showMode()
@@ -204,7 +204,7 @@ bool MonitorPage::whenExchangeBack(std::function<void()> then)
     if (!m_client.pending() || std::ranges::find(kOwn, m_client.pendingKind()) == std::end(kOwn))
         return false;
     m_timer->stop();
-    m_afterPoll = std::move(then);
+    m_afterExchange = std::move(then);
     return true;
 }
 
@@ -267,8 +267,8 @@ void MonitorPage::onFinished(const SequenceResult& result)
     default:
         break;
     }
-    if (m_afterPoll && !m_client.pending())
-        std::exchange(m_afterPoll, {})();
+    if (m_afterExchange && !m_client.pending())
+        std::exchange(m_afterExchange, {})();
 }
 
 } // namespace ladrix::plc

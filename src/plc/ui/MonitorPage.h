@@ -65,7 +65,7 @@ private:
     bool m_wantRun = false;
     bool m_modeKnown = false;
     int m_monDev = 0;
-    std::function<void()> m_afterPoll; // a click that came while an exchange was on its way
+    std::function<void()> m_afterExchange; // a click that came while an exchange was on its way
     std::function<void(bool)> m_afterMode;
 };
 
