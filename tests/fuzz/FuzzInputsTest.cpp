@@ -38,10 +38,6 @@ const Target kTargets[] = {
 
 class FuzzInputs : public ::testing::TestWithParam<Target> {};
 
-} // namespace
-
-namespace {
-
 // Runs every file of `dir` through the harness, each within the second the fuzzers allow an
 // input (of processor time, so that a busy machine does not count). Returns how many it ran.
 int replayFolder(const QDir& dir, const Target& target, const QString& label)
